@@ -1,0 +1,2 @@
+// Placeholder until the service lands.
+int main() { return 0; }
