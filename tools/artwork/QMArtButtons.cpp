@@ -37,9 +37,13 @@ Look lookOf(QMArtButtons::Style style)
         return {QColor(0xFB, 0xFB, 0xFB),  QColor(0xEA, 0xEA, 0xEA),   QColor(0xCC, 0xCC, 0xCC),
                 QColor(0, 0, 0, 22),       QColor(255, 255, 255, 160), QColor(0x74, 0x74, 0x74),
                 QColor(255, 255, 255, 200)};
-    case QMArtButtons::Style::OnBar:
-        return {QColor(0xE8, 0x6C, 0x00),  QColor(0xD8, 0x61, 0x00), QColor(150, 55, 0, 150),
-                QColor(255, 255, 255, 70), QColor(120, 40, 0, 45),   Qt::white,
+    case QMArtButtons::Style::OnBar: // shaded like the client's own bar buttons
+        return {QMArtPalette::orange().lighter(112),
+                QMArtPalette::orange().darker(112),
+                QMArtPalette::orange().darker(150),
+                QColor(255, 255, 255, 60),
+                QColor(255, 255, 255, 70),
+                Qt::white,
                 QColor(120, 45, 0, 130)};
     case QMArtButtons::Style::Raised:
         return {Qt::white,
@@ -64,10 +68,7 @@ void QMArtButtons::fillFace(QPainter &painter, const QPainterPath &body, Style s
     painter.setBrush(look.edge);
     painter.drawPath(body.translated(0, 1));
 
-    QLinearGradient fill(bounds.topLeft(), bounds.bottomLeft());
-    fill.setColorAt(0, look.top);
-    fill.setColorAt(1, look.bottom);
-    painter.setBrush(fill);
+    painter.setBrush(QMArtPalette::vertical(bounds, look.top, look.bottom));
     painter.setPen(QPen(look.rim, 1));
     painter.drawPath(body);
 

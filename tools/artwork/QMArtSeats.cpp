@@ -3,7 +3,6 @@
 #include "QMArtGlyphs.h"
 #include "QMArtPalette.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -43,11 +42,8 @@ void QMArtSeats::draw(QPainter &painter, const QRectF &box, State state)
         painter.drawPath(cushionEdge);
         break;
     case State::Chosen: {
-        QLinearGradient fill(0, 3, 0, 26);
-        fill.setColorAt(0, QMArtPalette::orangeLight());
-        fill.setColorAt(1, QMArtPalette::orangeDark());
         painter.setPen(QPen(QMArtPalette::orangeEdge(), 1.0));
-        painter.setBrush(fill);
+        painter.setBrush(QMArtPalette::orangeFill(QRectF(0, 3, 30, 23)));
         painter.drawPath(shape);
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::white);

@@ -19,10 +19,7 @@ QColor withAlpha(QColor color, int alpha)
 
 void fillVertical(QPainter &painter, const QRectF &rect, const QColor &top, const QColor &bottom)
 {
-    QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
-    fill.setColorAt(0, top);
-    fill.setColorAt(1, bottom);
-    painter.fillRect(rect, fill);
+    painter.fillRect(rect, QMArtPalette::vertical(rect, top, bottom));
 }
 
 } // namespace
@@ -30,7 +27,8 @@ void fillVertical(QPainter &painter, const QRectF &rect, const QColor &top, cons
 void QMArtSurfaces::navigationBar(QPainter &painter, const QRectF &rect)
 {
     fillVertical(painter, rect, QMArtPalette::barTop(), QMArtPalette::barBottom());
-    painter.fillRect(QRectF(rect.left(), rect.top(), rect.width(), 0.5), QColor(255, 255, 255, 90));
+    painter.fillRect(QRectF(rect.left(), rect.top(), rect.width(), 1),
+                     QMArtPalette::barHighlight());
     painter.fillRect(QRectF(rect.left(), rect.bottom() - 1, rect.width(), 1),
                      QMArtPalette::barEdge());
 }
@@ -45,11 +43,9 @@ void QMArtSurfaces::creamStrip(QPainter &painter, const QRectF &rect)
 void QMArtSurfaces::filterWell(QPainter &painter, const QRectF &rect)
 {
     const QRectF body = rect.adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient fill(body.topLeft(), body.bottomLeft());
-    fill.setColorAt(0, QColor(0xFC, 0xFC, 0xFC));
-    fill.setColorAt(1, QColor(0xF0, 0xF0, 0xF0));
     painter.save();
-    painter.setBrush(fill);
+    painter.setBrush(
+        QMArtPalette::vertical(body, QColor(0xFC, 0xFC, 0xFC), QColor(0xF0, 0xF0, 0xF0)));
     painter.setPen(QPen(QMArtPalette::line(), 1));
     painter.drawRoundedRect(body, 5, 5);
     painter.restore();
@@ -136,10 +132,7 @@ void QMArtSurfaces::launchCover(QPainter &painter, const QRectF &rect)
     painter.drawRoundedRect(tile.translated(0, 3), 22, 22);
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(tile, 22, 22);
-    QLinearGradient mark(tile.topLeft(), tile.bottomLeft());
-    mark.setColorAt(0, QMArtPalette::orangeLight());
-    mark.setColorAt(1, QMArtPalette::orangeDark());
-    painter.setBrush(mark);
+    painter.setBrush(QMArtPalette::orangeFill(tile));
     painter.drawPath(QMArtGlyphs::clapper(tile.adjusted(16, 14, -16, -18)));
     painter.restore();
 
