@@ -6,8 +6,7 @@
 // A delegate reference that never keeps its target alive and never calls a target that is gone.
 // T is a delegate protocol (an abstract class); the object behind it must also be a QObject,
 // which is what the guard watches.
-template<typename T>
-class QMWeakDelegate
+template<typename T> class QMWeakDelegate
 {
 public:
     QMWeakDelegate() = default;

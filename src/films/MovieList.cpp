@@ -1,0 +1,3 @@
+#include "films/MovieList.h"
+
+QM_DEFINE_RECORD(MovieList, QM_FIELD(MovieList, movieListArray))

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "films/QMOnPlayListProviderDelegate.h"
+#include "net/QMCommonProvider.h"
+#include "net/QMWeakDelegate.h"
+
+#include <QString>
+
+// Posted after every outcome of the now-showing request, once its delegate has been called.
+inline const QString kOnPlayListNotification = QStringLiteral("OnPlayListObtainNotification");
+
+// The films now showing. Succeeds only with at least one film.
+class QMOnPlayListProvider final : public QMCommonProvider
+{
+    Q_OBJECT
+
+public:
+    QMWeakDelegate<QMOnPlayListProviderDelegate> playListDelegate;
+
+    void sendRequest() override;
+    QString trimXML(const QString &text) const override { return trimXMLString(text); }
+    QString trimXMLString(const QString &text) const;
+
+    void requestSucceededWithData(const QNetworkRequest &request, const QByteArray &data) override;
+    void requestFailedWithError(const QNetworkRequest &request,
+                                const std::optional<QMError> &error) override;
+};

@@ -1,0 +1,236 @@
+#include "xml/QMXMLDeserializerParserDelegates.h"
+
+#include "xml/QMRecord.h"
+#include "xml/QMXMLDeserializer.h"
+#include "xml/QMXMLValueReader.h"
+
+QMXMLDeserializerParserDelegate::QMXMLDeserializerParserDelegate(
+    QMXMLDeserializerParserDelegate *superDelegate, std::string_view elementName)
+    : _superDelegate(superDelegate)
+    , _elementName(elementName)
+{}
+
+QMXMLDeserializerParserDelegate::~QMXMLDeserializerParserDelegate() = default;
+
+void QMXMLDeserializerParserDelegate::didStartElement(QMXMLDeserializer &, std::string_view,
+                                                      std::string_view)
+{}
+
+void QMXMLDeserializerParserDelegate::foundCharacters(std::string_view) {}
+
+void QMXMLDeserializerParserDelegate::didEndElement(QMXMLDeserializer &, std::string_view) {}
+
+const QMRecordClass *QMXMLDeserializerParserDelegate::classFromName(std::string_view name)
+{
+    return QMRecordClass::fromElementName(name);
+}
+
+std::unique_ptr<QMXMLDeserializerParserDelegate>
+QMXMLDeserializerParserDelegate::handlerForTypeName(QMXMLDeserializerParserDelegate *parent,
+                                                    std::string_view elementName,
+                                                    std::string_view typeName)
+{
+    if (typeName == "NSArray")
+        return std::make_unique<QMXMLDeserializerParserNSArrayDelegate>(parent, elementName);
+    if (typeName == "NSDate")
+        return std::make_unique<QMXMLDeserializerParserNSDateDelegate>(parent, elementName);
+    if (typeName == "NSString" || typeName == "string")
+        return std::make_unique<QMXMLDeserializerParserNSStringDelegate>(parent, elementName);
+    if (const QMRecordClass *cls = classFromName(typeName))
+        return std::make_unique<QMXMLDeserializerParserObjectDelegate>(parent, elementName, *cls);
+    return nullptr;
+}
+
+// Record --------------------------------------------------------------------------------------
+
+QMXMLDeserializerParserObjectDelegate::QMXMLDeserializerParserObjectDelegate(
+    QMXMLDeserializerParserDelegate *superDelegate, std::string_view elementName,
+    const QMRecordClass &cls)
+    : QMXMLDeserializerParserDelegate(superDelegate, elementName)
+    , _class(cls)
+    , _i_result(cls.create())
+{}
+
+void QMXMLDeserializerParserObjectDelegate::didStartElement(QMXMLDeserializer &parser,
+                                                            std::string_view name,
+                                                            std::string_view xsiType)
+{
+    // An element that names no field is transparent: its children fill this record.
+    const QMRecordField *field = _class.field(name);
+    if (!field)
+        return;
+    _currentSetter = field;
+
+    std::unique_ptr<QMXMLDeserializerParserDelegate> child;
+    switch (field->type()) {
+    case QMFieldType::Double:
+        child = std::make_unique<QMXMLDeserializerParserDoubleDelegate>(this, name);
+        break;
+    case QMFieldType::Long:
+        child = std::make_unique<QMXMLDeserializerParserLongDelegate>(this, name);
+        break;
+    case QMFieldType::Bool:
+        child = std::make_unique<QMXMLDeserializerParserBoolDelegate>(this, name);
+        break;
+    case QMFieldType::Int:
+        child = std::make_unique<QMXMLDeserializerParserIntDelegate>(this, name);
+        break;
+    case QMFieldType::Short:
+        child = std::make_unique<QMXMLDeserializerParserShortDelegate>(this, name);
+        break;
+    case QMFieldType::LongLong:
+        child = std::make_unique<QMXMLDeserializerParserLongLongDelegate>(this, name);
+        break;
+    case QMFieldType::Text:
+    case QMFieldType::Date:
+    case QMFieldType::List:
+    case QMFieldType::Record:
+        // An xsi:type attribute names the object's type in place of the declared one.
+        child = handlerForTypeName(
+            this, name, xsiType.empty() ? std::string_view(field->objectTypeName()) : xsiType);
+        break;
+    }
+    if (child)
+        parser.push(std::move(child));
+}
+
+void QMXMLDeserializerParserObjectDelegate::didEndElement(QMXMLDeserializer &parser,
+                                                          std::string_view name)
+{
+    if (name != _elementName)
+        return;
+    _superDelegate->setDeserializedObjectValue(std::move(_i_result));
+    parser.pop();
+}
+
+void QMXMLDeserializerParserObjectDelegate::setDeserializedObjectValue(QMXMLObjectValue &&value)
+{
+    if (!_currentSetter)
+        return;
+    QMRecord &record = *_i_result;
+    std::visit(
+        [&](auto &&v) {
+            using V = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<V, QString>)
+                _currentSetter->setText(record, std::move(v));
+            else if constexpr (std::is_same_v<V, QDateTime>)
+                _currentSetter->setDate(record, v);
+            else if constexpr (std::is_same_v<V, std::shared_ptr<QMRecord>>)
+                _currentSetter->setRecord(record, std::move(v));
+            else
+                _currentSetter->setList(record, std::move(v));
+        },
+        std::move(value));
+}
+
+void QMXMLDeserializerParserObjectDelegate::setDeserializedDoubleValue(double value)
+{
+    if (_currentSetter)
+        _currentSetter->setDouble(*_i_result, value);
+}
+
+void QMXMLDeserializerParserObjectDelegate::setDeserializedBoolValue(bool value)
+{
+    if (_currentSetter)
+        _currentSetter->setBool(*_i_result, value);
+}
+
+void QMXMLDeserializerParserObjectDelegate::setDeserializedIntValue(qint32 value)
+{
+    if (_currentSetter)
+        _currentSetter->setInteger(*_i_result, value);
+}
+
+void QMXMLDeserializerParserObjectDelegate::setDeserializedShortValue(qint16 value)
+{
+    if (_currentSetter)
+        _currentSetter->setInteger(*_i_result, value);
+}
+
+void QMXMLDeserializerParserObjectDelegate::setDeserializedLongValue(qint32 value)
+{
+    if (_currentSetter)
+        _currentSetter->setInteger(*_i_result, value);
+}
+
+void QMXMLDeserializerParserObjectDelegate::setDeserializedLongLongValue(qint64 value)
+{
+    if (_currentSetter)
+        _currentSetter->setInteger(*_i_result, value);
+}
+
+// List ----------------------------------------------------------------------------------------
+
+void QMXMLDeserializerParserNSArrayDelegate::didStartElement(QMXMLDeserializer &parser,
+                                                             std::string_view name,
+                                                             std::string_view xsiType)
+{
+    // An element that names no type is not an item; its children are read as items instead.
+    if (auto child = handlerForTypeName(this, name, xsiType.empty() ? name : xsiType))
+        parser.push(std::move(child));
+}
+
+void QMXMLDeserializerParserNSArrayDelegate::didEndElement(QMXMLDeserializer &parser,
+                                                           std::string_view name)
+{
+    if (name != _elementName)
+        return;
+    _superDelegate->setDeserializedObjectValue(std::move(_array));
+    parser.pop();
+}
+
+void QMXMLDeserializerParserNSArrayDelegate::setDeserializedObjectValue(QMXMLObjectValue &&value)
+{
+    // Lists of this system hold records; texts, dates and nested lists have no place in them.
+    if (auto *record = std::get_if<std::shared_ptr<QMRecord>>(&value); record && *record)
+        _array.append(std::move(*record));
+}
+
+// Text, date and scalars -----------------------------------------------------------------------
+
+void QMXMLDeserializerParserLeafDelegate::didEndElement(QMXMLDeserializer &parser,
+                                                        std::string_view name)
+{
+    if (name != _elementName)
+        return;
+    deliver();
+    parser.pop();
+}
+
+void QMXMLDeserializerParserNSStringDelegate::deliver()
+{
+    // An empty element gives the empty text, which is not the same as no text.
+    QString text = _currentString.empty()
+                       ? QString(QLatin1StringView(""))
+                       : QString::fromUtf8(_currentString.data(), qsizetype(_currentString.size()));
+    _superDelegate->setDeserializedObjectValue(std::move(text));
+}
+
+void QMXMLDeserializerParserNSDateDelegate::deliver()
+{
+    _superDelegate->setDeserializedObjectValue(QMXMLValueReader::readDate(_currentString));
+}
+
+template<QMFieldType Type> void QMXMLDeserializerParserScalarDelegate<Type>::deliver()
+{
+    if constexpr (Type == QMFieldType::Double)
+        _superDelegate->setDeserializedDoubleValue(QMXMLValueReader::readDouble(_currentString));
+    else if constexpr (Type == QMFieldType::Long)
+        _superDelegate->setDeserializedLongValue(QMXMLValueReader::readLong(_currentString));
+    else if constexpr (Type == QMFieldType::Bool)
+        _superDelegate->setDeserializedBoolValue(QMXMLValueReader::readBool(_currentString));
+    else if constexpr (Type == QMFieldType::Int)
+        _superDelegate->setDeserializedIntValue(QMXMLValueReader::readInt(_currentString));
+    else if constexpr (Type == QMFieldType::Short)
+        _superDelegate->setDeserializedShortValue(QMXMLValueReader::readShort(_currentString));
+    else
+        _superDelegate->setDeserializedLongLongValue(
+            QMXMLValueReader::readLongLong(_currentString));
+}
+
+template class QMXMLDeserializerParserScalarDelegate<QMFieldType::Double>;
+template class QMXMLDeserializerParserScalarDelegate<QMFieldType::Long>;
+template class QMXMLDeserializerParserScalarDelegate<QMFieldType::Bool>;
+template class QMXMLDeserializerParserScalarDelegate<QMFieldType::Int>;
+template class QMXMLDeserializerParserScalarDelegate<QMFieldType::Short>;
+template class QMXMLDeserializerParserScalarDelegate<QMFieldType::LongLong>;
