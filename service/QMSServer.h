@@ -1,0 +1,45 @@
+#pragma once
+
+#include "QMSSignature.h"
+
+#include <httplib.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+
+class QMSDatabase;
+struct QMSKind;
+
+// The HTTP side: the 35 kinds under "/shanghai/api/", the pictures under "/pictures/" and the
+// payment page at "/shanghai/pay.xhtml". Writes one line per request on stderr: time, method,
+// path (never the query: it may carry a password), status, outcome and milliseconds.
+class QMSServer
+{
+public:
+    QMSServer(QMSDatabase &db, QMSSignature signature, int holdSeconds);
+
+    // Binds to the address; port 0 picks a free one. Returns the port, or -1.
+    int bind(const std::string &host, int port);
+    // Serves until stop() is called (from any thread).
+    void run();
+    void stop();
+
+private:
+    void answerKind(const QMSKind &kind, const httplib::Request &request,
+                    httplib::Response &response);
+    void answerPicture(const httplib::Request &request, httplib::Response &response);
+    void answerPayment(const httplib::Request &request, httplib::Response &response);
+    // "http://HOST:PORT" as the client reached us, for absolute picture and payment addresses.
+    std::string site(const httplib::Request &request) const;
+    void keepScreeningsCurrent();
+
+    QMSDatabase &m_db;
+    QMSSignature m_signature;
+    int m_holdSeconds;
+    std::string m_host;
+    int m_port = 0;
+    std::atomic<long long> m_plannedDay{0};
+    std::mutex m_planning;
+    httplib::Server m_http;
+};
