@@ -1,0 +1,90 @@
+#pragma once
+
+#include "net/QMWeakDelegate.h"
+#include "services/QMImageCacheDelegate.h"
+#include "services/QMImageLoaderOperationDelegate.h"
+
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QThreadPool>
+
+#include <atomic>
+#include <memory>
+
+class QMImageLoaderOperation;
+
+// The process-wide picture store: turns an image address into a picture, from its file in the
+// documents directory when it has one, otherwise by downloading it on a worker thread, keeping
+// it and handing it to the screens that asked, on the main thread. At most 100 pictures are kept;
+// the index ("imageDict") survives restarts once written.
+class QMImageCache : public QObject, private QMImageLoaderOperationDelegate
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QMImageCache)
+
+public:
+    static constexpr int MaximumImageCount = 100;
+    static constexpr int DownloadThreadCount = 4;
+
+    static QMImageCache *defaultCache();
+    // Destroys the cache without writing its index. Downloads still running are aborted and no
+    // requestor hears from them; the next defaultCache() starts afresh from the files.
+    static void CloseCache();
+
+    ~QMImageCache() override;
+
+    // Main thread. The cached picture, or a null image: then the picture is downloaded and the
+    // requestor called back. Every requestor waiting for an address is called once.
+    QImage requestorImageUrl(QMImageCacheDelegate *requestor, const QString &url);
+
+    // Writes the index to "imageDict" (when the application goes to the background).
+    bool cacheDict();
+    // Replaces the index by the one in "imageDict"; a missing or damaged file gives an empty one.
+    void readDict();
+
+    // Documents directory + the address's last path component.
+    static QString cacheFilePathForUrl(const QString &url);
+    // False for names that must never be written in the documents directory: empty, "." and
+    // "..", control characters, and the names of our own files.
+    static bool isStorableFileName(const QString &name);
+
+    bool removeCacheImage(const QString &url);
+    void removeCacheImages(const QStringList &urls);
+    void removeAll();
+    // Cancels the downloads that have not started; their requestors hear nothing.
+    void cancelAllRequest();
+
+    // The index in eviction order (oldest use first): address -> file path.
+    QList<std::pair<QString, QString>> indexEntries() const;
+    int pendingDownloadCount() const;
+    void setDownloadTimeout(int milliseconds) { m_downloadTimeoutMs = milliseconds; }
+
+private:
+    struct Entry
+    {
+        QString url;
+        QString path;
+    };
+
+    QMImageCache();
+
+    // QMImageLoaderOperationDelegate, on worker threads.
+    void didReceiveImageForUrl(const QByteArray &bytes, const QString &url) override;
+    void didReveivedErrorForUrl(const QString &error, const QString &url) override;
+
+    void storeLocked(const QString &url, const QByteArray &bytes);
+    qsizetype indexOfLocked(const QString &url) const;
+    void deliver(const QString &url, const QImage &image, const QString &error);
+
+    QList<Entry> m_imageDict; // oldest use first; at most MaximumImageCount
+    QThreadPool m_imageLoadindQueue;
+    QHash<QString, QList<QMWeakDelegate<QMImageCacheDelegate>>> m_requestorDict;
+    QHash<QString, std::shared_ptr<QMImageLoaderOperation>> m_loaders;
+    mutable QMutex m_instanceLock; // guards m_imageDict, m_requestorDict, m_loaders
+    std::atomic<bool> m_closing = false;
+    int m_downloadTimeoutMs;
+};
