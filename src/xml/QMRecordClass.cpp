@@ -2,7 +2,9 @@
 
 #include "xml/QMRecord.h"
 
+#include <algorithm>
 #include <map>
+#include <mutex>
 #include <shared_mutex>
 
 namespace {
@@ -25,7 +27,19 @@ QMRecordClass::QMRecordClass(const char *name, ClassGetter base, Factory factory
     , m_base(base)
     , m_factory(factory)
     , m_fields(std::move(fields))
-{}
+{
+    // A base class's own table is complete already; a field declared again here replaces it.
+    if (const QMRecordClass *b = baseClass())
+        m_table = b->m_table;
+    for (const QMRecordField &f : m_fields) {
+        auto same = std::find_if(m_table.begin(), m_table.end(),
+                                 [&](const QMRecordField *t) { return t->name() == f.name(); });
+        if (same != m_table.end())
+            *same = &f;
+        else
+            m_table.push_back(&f);
+    }
+}
 
 bool QMRecordClass::isSubclassOf(const QMRecordClass &other) const
 {
@@ -36,39 +50,23 @@ bool QMRecordClass::isSubclassOf(const QMRecordClass &other) const
     return false;
 }
 
-void QMRecordClass::buildTable() const
-{
-    // Bases first, so that a field declared again further down replaces the base's entry.
-    std::vector<const QMRecordClass *> chain;
-    for (const QMRecordClass *c = this; c; c = c->baseClass())
-        chain.insert(chain.begin(), c);
-    for (const QMRecordClass *c : chain) {
-        for (const QMRecordField &f : c->m_fields)
-            m_table[std::string_view(f.name())] = &f;
-    }
-}
-
 const QMRecordField *QMRecordClass::field(std::string_view name) const
 {
-    std::call_once(m_tableOnce, [this] { buildTable(); });
-    auto it = m_table.find(name);
-    return it == m_table.end() ? nullptr : it->second;
+    size_t hint = 0;
+    return field(name, hint);
 }
 
-std::vector<const QMRecordField *> QMRecordClass::allFields() const
+const QMRecordField *QMRecordClass::field(std::string_view name, size_t &hint) const
 {
-    std::call_once(m_tableOnce, [this] { buildTable(); });
-    std::vector<const QMRecordField *> result;
-    std::vector<const QMRecordClass *> chain;
-    for (const QMRecordClass *c = this; c; c = c->baseClass())
-        chain.insert(chain.begin(), c);
-    for (const QMRecordClass *c : chain) {
-        for (const QMRecordField &f : c->m_fields) {
-            if (m_table.at(std::string_view(f.name())) == &f)
-                result.push_back(&f);
+    const size_t count = m_table.size();
+    for (size_t i = 0; i < count; ++i) {
+        const size_t at = (hint + i) % count;
+        if (m_table[at]->name() == name) {
+            hint = at + 1;
+            return m_table[at];
         }
     }
-    return result;
+    return nullptr;
 }
 
 const QMRecordClass *QMRecordClass::named(std::string_view name)

@@ -3,10 +3,8 @@
 #include "xml/QMRecordField.h"
 
 #include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class QMRecord;
@@ -31,8 +29,11 @@ public:
 
     // The field filled by the element of that name, or null.
     const QMRecordField *field(std::string_view name) const;
+    // The same, looked up first at position hint and after it (answers list fields mostly in
+    // declaration order); hint is moved past the field found.
+    const QMRecordField *field(std::string_view name, size_t &hint) const;
     // Every field, bases' first; a redeclared field appears once, with the derived declaration.
-    std::vector<const QMRecordField *> allFields() const;
+    const std::vector<const QMRecordField *> &allFields() const { return m_table; }
     // The class's own fields in declaration order.
     const std::vector<QMRecordField> &ownFields() const { return m_fields; }
 
@@ -49,12 +50,11 @@ public:
     };
 
 private:
-    void buildTable() const;
-
     std::string m_name;
     ClassGetter m_base;
     Factory m_factory;
     std::vector<QMRecordField> m_fields;
-    mutable std::once_flag m_tableOnce;
-    mutable std::unordered_map<std::string_view, const QMRecordField *> m_table;
+    // Every field by name, bases' first, built once with the class. Records have a few dozen
+    // fields at most: a linear scan beats hashing here.
+    std::vector<const QMRecordField *> m_table;
 };

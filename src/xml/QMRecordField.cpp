@@ -15,22 +15,6 @@ const QMRecordClass *QMRecordField::valueClass() const
     return m_valueClass ? &m_valueClass() : nullptr;
 }
 
-std::string QMRecordField::objectTypeName() const
-{
-    switch (m_type) {
-    case QMFieldType::Text:
-        return "NSString";
-    case QMFieldType::Date:
-        return "NSDate";
-    case QMFieldType::List:
-        return "NSArray";
-    case QMFieldType::Record:
-        return valueClass()->name();
-    default:
-        return {};
-    }
-}
-
 void QMRecordField::setText(QMRecord &record, QString &&value) const
 {
     if (m_type == QMFieldType::Text)

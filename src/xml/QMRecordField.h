@@ -48,9 +48,6 @@ public:
     QMFieldType type() const { return m_type; }
     // For a record field its declared class; for a list its item class (none: any record).
     const QMRecordClass *valueClass() const;
-    // The object type name of a text, date, list or record field (what the type description of
-    // an object field names): "NSString", "NSDate", "NSArray" or the record class's name.
-    std::string objectTypeName() const;
 
     void setText(QMRecord &record, QString &&value) const;
     void setDate(QMRecord &record, const QDateTime &value) const;

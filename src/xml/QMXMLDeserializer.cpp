@@ -132,6 +132,7 @@ void QMXMLDeserializer::run()
     XML_ParserFree(parser);
     m_parser = nullptr;
     m_stack.clear();
+    m_owned.clear();
     if (m_rejected)
         _result.reset();
 }
@@ -145,18 +146,63 @@ void QMXMLDeserializer::stopParser()
 
 QMXMLDeserializerParserDelegate *QMXMLDeserializer::top()
 {
-    return m_stack.empty() ? this : m_stack.back().get();
+    return m_stack.empty() ? this : m_stack.back();
 }
 
 void QMXMLDeserializer::push(std::unique_ptr<QMXMLDeserializerParserDelegate> handler)
 {
-    m_stack.push_back(std::move(handler));
+    m_stack.push_back(handler.get());
+    m_owned.push_back(std::move(handler));
+}
+
+void QMXMLDeserializer::pushLeaf(QMFieldType type, QMXMLDeserializerParserDelegate *parent,
+                                 std::string_view elementName)
+{
+    std::unique_ptr<QMXMLDeserializerParserLeafDelegate> &leaf = m_leaves[int(type)];
+    if (!leaf) {
+        switch (type) {
+        case QMFieldType::Text:
+            leaf = std::make_unique<QMXMLDeserializerParserNSStringDelegate>(parent, elementName);
+            break;
+        case QMFieldType::Date:
+            leaf = std::make_unique<QMXMLDeserializerParserNSDateDelegate>(parent, elementName);
+            break;
+        case QMFieldType::Double:
+            leaf = std::make_unique<QMXMLDeserializerParserDoubleDelegate>(parent, elementName);
+            break;
+        case QMFieldType::Long:
+            leaf = std::make_unique<QMXMLDeserializerParserLongDelegate>(parent, elementName);
+            break;
+        case QMFieldType::Bool:
+            leaf = std::make_unique<QMXMLDeserializerParserBoolDelegate>(parent, elementName);
+            break;
+        case QMFieldType::Int:
+            leaf = std::make_unique<QMXMLDeserializerParserIntDelegate>(parent, elementName);
+            break;
+        case QMFieldType::Short:
+            leaf = std::make_unique<QMXMLDeserializerParserShortDelegate>(parent, elementName);
+            break;
+        case QMFieldType::LongLong:
+            leaf = std::make_unique<QMXMLDeserializerParserLongLongDelegate>(parent, elementName);
+            break;
+        case QMFieldType::List:
+        case QMFieldType::Record:
+            return; // not leaves
+        }
+    } else {
+        leaf->reuse(parent, elementName);
+    }
+    m_stack.push_back(leaf.get());
 }
 
 void QMXMLDeserializer::pop()
 {
-    if (!m_stack.empty())
-        m_stack.pop_back();
+    if (m_stack.empty())
+        return;
+    QMXMLDeserializerParserDelegate *handler = m_stack.back();
+    m_stack.pop_back();
+    if (!m_owned.empty() && m_owned.back().get() == handler)
+        m_owned.pop_back();
 }
 
 void QMXMLDeserializer::didStartElement(QMXMLDeserializer &parser, std::string_view name,

@@ -43,7 +43,11 @@ public:
 
     // For the handlers: the stack of handlers for the element being read.
     void push(std::unique_ptr<QMXMLDeserializerParserDelegate> handler);
-    // Removes (and destroys) the top handler; the handler calls it last.
+    // Pushes the reader of a text, date or scalar of that type.
+    void pushLeaf(QMFieldType type, QMXMLDeserializerParserDelegate *parent,
+                  std::string_view elementName);
+    // Removes the top handler (and destroys it unless it is a reused leaf); the handler calls it
+    // last.
     void pop();
 
     void didStartElement(QMXMLDeserializer &parser, std::string_view name,
@@ -65,7 +69,9 @@ private:
     QMutex _instanceLock;
     Status _status = NotRun;
 
-    std::vector<std::unique_ptr<QMXMLDeserializerParserDelegate>> m_stack;
+    std::vector<QMXMLDeserializerParserDelegate *> m_stack;
+    std::vector<std::unique_ptr<QMXMLDeserializerParserDelegate>> m_owned; // records and lists
+    std::unique_ptr<QMXMLDeserializerParserLeafDelegate> m_leaves[int(QMFieldType::Record) + 1];
     void *m_parser = nullptr; // the expat parser while run() runs
     int m_depth = 0;
     bool m_inCdata = false;

@@ -25,20 +25,23 @@ const QMRecordClass *QMXMLDeserializerParserDelegate::classFromName(std::string_
     return QMRecordClass::fromElementName(name);
 }
 
-std::unique_ptr<QMXMLDeserializerParserDelegate>
-QMXMLDeserializerParserDelegate::handlerForTypeName(QMXMLDeserializerParserDelegate *parent,
-                                                    std::string_view elementName,
-                                                    std::string_view typeName)
+bool QMXMLDeserializerParserDelegate::pushHandlerForTypeName(
+    QMXMLDeserializer &parser, QMXMLDeserializerParserDelegate *parent,
+    std::string_view elementName, std::string_view typeName)
 {
-    if (typeName == "NSArray")
-        return std::make_unique<QMXMLDeserializerParserNSArrayDelegate>(parent, elementName);
-    if (typeName == "NSDate")
-        return std::make_unique<QMXMLDeserializerParserNSDateDelegate>(parent, elementName);
-    if (typeName == "NSString" || typeName == "string")
-        return std::make_unique<QMXMLDeserializerParserNSStringDelegate>(parent, elementName);
-    if (const QMRecordClass *cls = classFromName(typeName))
-        return std::make_unique<QMXMLDeserializerParserObjectDelegate>(parent, elementName, *cls);
-    return nullptr;
+    if (typeName == "NSArray") {
+        parser.push(std::make_unique<QMXMLDeserializerParserNSArrayDelegate>(parent, elementName));
+    } else if (typeName == "NSDate") {
+        parser.pushLeaf(QMFieldType::Date, parent, elementName);
+    } else if (typeName == "NSString" || typeName == "string") {
+        parser.pushLeaf(QMFieldType::Text, parent, elementName);
+    } else if (const QMRecordClass *cls = classFromName(typeName)) {
+        parser.push(
+            std::make_unique<QMXMLDeserializerParserObjectDelegate>(parent, elementName, *cls));
+    } else {
+        return false;
+    }
+    return true;
 }
 
 // Record --------------------------------------------------------------------------------------
@@ -56,42 +59,30 @@ void QMXMLDeserializerParserObjectDelegate::didStartElement(QMXMLDeserializer &p
                                                             std::string_view xsiType)
 {
     // An element that names no field is transparent: its children fill this record.
-    const QMRecordField *field = _class.field(name);
+    const QMRecordField *field = _class.field(name, m_fieldHint);
     if (!field)
         return;
     _currentSetter = field;
 
-    std::unique_ptr<QMXMLDeserializerParserDelegate> child;
+    if (!xsiType.empty() &&
+        (field->type() == QMFieldType::Text || field->type() == QMFieldType::Date ||
+         field->type() == QMFieldType::List || field->type() == QMFieldType::Record)) {
+        // An xsi:type attribute names an object's type in place of the declared one.
+        pushHandlerForTypeName(parser, this, name, xsiType);
+        return;
+    }
     switch (field->type()) {
-    case QMFieldType::Double:
-        child = std::make_unique<QMXMLDeserializerParserDoubleDelegate>(this, name);
-        break;
-    case QMFieldType::Long:
-        child = std::make_unique<QMXMLDeserializerParserLongDelegate>(this, name);
-        break;
-    case QMFieldType::Bool:
-        child = std::make_unique<QMXMLDeserializerParserBoolDelegate>(this, name);
-        break;
-    case QMFieldType::Int:
-        child = std::make_unique<QMXMLDeserializerParserIntDelegate>(this, name);
-        break;
-    case QMFieldType::Short:
-        child = std::make_unique<QMXMLDeserializerParserShortDelegate>(this, name);
-        break;
-    case QMFieldType::LongLong:
-        child = std::make_unique<QMXMLDeserializerParserLongLongDelegate>(this, name);
-        break;
-    case QMFieldType::Text:
-    case QMFieldType::Date:
     case QMFieldType::List:
+        parser.push(std::make_unique<QMXMLDeserializerParserNSArrayDelegate>(this, name));
+        break;
     case QMFieldType::Record:
-        // An xsi:type attribute names the object's type in place of the declared one.
-        child = handlerForTypeName(
-            this, name, xsiType.empty() ? std::string_view(field->objectTypeName()) : xsiType);
+        parser.push(std::make_unique<QMXMLDeserializerParserObjectDelegate>(this, name,
+                                                                            *field->valueClass()));
+        break;
+    default:
+        parser.pushLeaf(field->type(), this, name);
         break;
     }
-    if (child)
-        parser.push(std::move(child));
 }
 
 void QMXMLDeserializerParserObjectDelegate::didEndElement(QMXMLDeserializer &parser,
@@ -166,8 +157,19 @@ void QMXMLDeserializerParserNSArrayDelegate::didStartElement(QMXMLDeserializer &
                                                              std::string_view xsiType)
 {
     // An element that names no type is not an item; its children are read as items instead.
-    if (auto child = handlerForTypeName(this, name, xsiType.empty() ? name : xsiType))
-        parser.push(std::move(child));
+    if (xsiType.empty() && m_lastItemClass && name == m_lastItemName) {
+        parser.push(
+            std::make_unique<QMXMLDeserializerParserObjectDelegate>(this, name, *m_lastItemClass));
+        return;
+    }
+    if (!pushHandlerForTypeName(parser, this, name, xsiType.empty() ? name : xsiType))
+        return;
+    if (xsiType.empty()) {
+        if (const QMRecordClass *cls = classFromName(name)) {
+            m_lastItemName.assign(name);
+            m_lastItemClass = cls;
+        }
+    }
 }
 
 void QMXMLDeserializerParserNSArrayDelegate::didEndElement(QMXMLDeserializer &parser,

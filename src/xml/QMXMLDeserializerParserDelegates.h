@@ -50,11 +50,11 @@ public:
     virtual void setDeserializedLongValue(qint32) {}
     virtual void setDeserializedLongLongValue(qint64) {}
 
-    // The handler for an object whose type name is typeName ("NSArray", "NSDate", "NSString" or
-    // "string", else a record class named after it), or null when nothing reads it.
-    static std::unique_ptr<QMXMLDeserializerParserDelegate>
-    handlerForTypeName(QMXMLDeserializerParserDelegate *parent, std::string_view elementName,
-                       std::string_view typeName);
+    // Pushes the handler for an object whose type name is typeName ("NSArray", "NSDate",
+    // "NSString" or "string", else a record class named after it); false when nothing reads it.
+    static bool pushHandlerForTypeName(QMXMLDeserializer &parser,
+                                       QMXMLDeserializerParserDelegate *parent,
+                                       std::string_view elementName, std::string_view typeName);
     // The record class of an element or type name ("simplemovie" -> Simplemovie), or null.
     static const QMRecordClass *classFromName(std::string_view name);
 
@@ -86,6 +86,7 @@ private:
     const QMRecordClass &_class;
     std::shared_ptr<QMRecord> _i_result;
     const QMRecordField *_currentSetter = nullptr;
+    size_t m_fieldHint = 0;
 };
 
 // Reads one list: every child element that names a record class is an item.
@@ -101,14 +102,25 @@ public:
 
 private:
     QList<std::shared_ptr<QMRecord>> _array;
+    // Items mostly share one element name: remember its class.
+    std::string m_lastItemName;
+    const QMRecordClass *m_lastItemClass = nullptr;
 };
 
 // Reads the character data of one element (nested elements contribute only their text) and
-// converts it when the element ends.
+// converts it when the element ends. Leaves never nest, so the deserializer keeps one of each
+// kind and reuses it for every element of that kind.
 class QMXMLDeserializerParserLeafDelegate : public QMXMLDeserializerParserDelegate
 {
 public:
     using QMXMLDeserializerParserDelegate::QMXMLDeserializerParserDelegate;
+
+    void reuse(QMXMLDeserializerParserDelegate *superDelegate, std::string_view elementName)
+    {
+        _superDelegate = superDelegate;
+        _elementName.assign(elementName);
+        _currentString.clear();
+    }
 
     void foundCharacters(std::string_view text) override { _currentString.append(text); }
     void didEndElement(QMXMLDeserializer &parser, std::string_view name) override;
