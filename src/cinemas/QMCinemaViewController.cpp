@@ -1,0 +1,6 @@
+#include "cinemas/QMCinemaViewController.h"
+
+QMCinemaViewController::QMCinemaViewController()
+{
+    setTitle(QStringLiteral("影院"));
+}

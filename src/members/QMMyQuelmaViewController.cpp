@@ -1,0 +1,6 @@
+#include "members/QMMyQuelmaViewController.h"
+
+QMMyQuelmaViewController::QMMyQuelmaViewController()
+{
+    setTitle(QStringLiteral("叽喳"));
+}
