@@ -127,7 +127,7 @@ void QMImageCache::didReceiveImageForUrl(const QByteArray &bytes, const QString 
     // file) are neither kept nor handed out.
     const QImage image = QImage::fromData(bytes);
     if (image.isNull()) {
-        didReveivedErrorForUrl(QStringLiteral("not a picture"), url);
+        didReveivedErrorForUrl(std::nullopt, url);
         return;
     }
     {
@@ -137,18 +137,19 @@ void QMImageCache::didReceiveImageForUrl(const QByteArray &bytes, const QString 
     }
     // Handed over after the lock is released: the main thread may be waiting for it.
     QMetaObject::invokeMethod(
-        this, [this, url, image] { deliver(url, image, {}); }, Qt::QueuedConnection);
+        this, [this, url, image] { deliver(url, image); }, Qt::QueuedConnection);
 }
 
-void QMImageCache::didReveivedErrorForUrl(const QString &error, const QString &url)
+void QMImageCache::didReveivedErrorForUrl(const std::optional<QMError> &, const QString &url)
 {
     if (m_closing)
         return;
+    // A null picture is the failure; it carries no error object.
     QMetaObject::invokeMethod(
-        this, [this, url, error] { deliver(url, {}, error); }, Qt::QueuedConnection);
+        this, [this, url] { deliver(url, {}); }, Qt::QueuedConnection);
 }
 
-void QMImageCache::deliver(const QString &url, const QImage &image, const QString &error)
+void QMImageCache::deliver(const QString &url, const QImage &image)
 {
     QList<QMWeakDelegate<QMImageCacheDelegate>> requestors;
     {
@@ -163,7 +164,7 @@ void QMImageCache::deliver(const QString &url, const QImage &image, const QStrin
             return;
         if (QMImageCacheDelegate *r = requestor.get()) {
             if (image.isNull())
-                r->didRunIntoErrorForUrl(error, url);
+                r->didRunIntoErrorForUrl(std::nullopt, url);
             else
                 r->didRecievedImageForUrl(image, url);
         }

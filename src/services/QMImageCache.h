@@ -74,11 +74,11 @@ private:
 
     // QMImageLoaderOperationDelegate, on worker threads.
     void didReceiveImageForUrl(const QByteArray &bytes, const QString &url) override;
-    void didReveivedErrorForUrl(const QString &error, const QString &url) override;
+    void didReveivedErrorForUrl(const std::optional<QMError> &error, const QString &url) override;
 
     void storeLocked(const QString &url, const QByteArray &bytes);
     qsizetype indexOfLocked(const QString &url) const;
-    void deliver(const QString &url, const QImage &image, const QString &error);
+    void deliver(const QString &url, const QImage &image);
 
     QList<Entry> m_imageDict; // oldest use first; at most MaximumImageCount
     QThreadPool m_imageLoadindQueue;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "net/QMError.h"
+
+#include <optional>
+
 class QImage;
 class QString;
 
@@ -11,6 +15,6 @@ public:
     virtual ~QMImageCacheDelegate() = default;
 
     virtual void didRecievedImageForUrl(const QImage &image, const QString &url) = 0;
-    // error is a short reason for logs; it may be empty.
-    virtual void didRunIntoErrorForUrl(const QString &error, const QString &url) = 0;
+    // A picture that could not be had (no error object: the placeholder simply stays).
+    virtual void didRunIntoErrorForUrl(const std::optional<QMError> &error, const QString &url) = 0;
 };

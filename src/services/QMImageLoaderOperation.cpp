@@ -1,5 +1,6 @@
 #include "services/QMImageLoaderOperation.h"
 
+#include "net/QMDataProvider.h"
 #include "services/QMImageLoaderOperationDelegate.h"
 
 #include <QEventLoop>
@@ -11,11 +12,6 @@
 #include <QUrl>
 
 #include <memory>
-
-namespace {
-// Put before every image address. The service hands out absolute addresses, so it is empty.
-const QString imageServer;
-} // namespace
 
 QMImageLoaderOperation::QMImageLoaderOperation(const QString &imageUrl,
                                                QMImageLoaderOperationDelegate *delegate,
@@ -41,21 +37,15 @@ void QMImageLoaderOperation::main()
         m_started = true;
     }
 
-    const QUrl url(imageServer + m_imageUrl, QUrl::StrictMode);
+    const QUrl url(QMDataProvider::imageServer() + m_imageUrl, QUrl::StrictMode);
     QByteArray body;
-    QString error;
-    bool ok = false;
-    if (isFetchable(url))
-        ok = fetch(url, &body, &error);
-    else
-        error = QStringLiteral("not an http(s) address");
-
+    const bool ok = isFetchable(url) && fetch(url, &body);
     if (isCancelled())
         return;
     if (ok)
         m_operationDelegate->didReceiveImageForUrl(body, m_imageUrl);
     else
-        m_operationDelegate->didReveivedErrorForUrl(error, m_imageUrl);
+        m_operationDelegate->didReveivedErrorForUrl(std::nullopt, m_imageUrl);
 }
 
 void QMImageLoaderOperation::cancel()
@@ -83,7 +73,7 @@ bool QMImageLoaderOperation::isCancelled()
     return m_cancelled;
 }
 
-bool QMImageLoaderOperation::fetch(const QUrl &url, QByteArray *body, QString *error)
+bool QMImageLoaderOperation::fetch(const QUrl &url, QByteArray *body)
 {
     // The manager, the reply and the loop all live on this worker thread for the fetch only.
     QNetworkAccessManager manager;
@@ -140,16 +130,9 @@ bool QMImageLoaderOperation::fetch(const QUrl &url, QByteArray *body, QString *e
         if (body->size() > MaximumBodySize)
             tooLarge = true;
     }
-    if (tooLarge)
-        *error = QStringLiteral("body over %1 bytes").arg(MaximumBodySize);
-    else if (timedOut)
-        *error = QStringLiteral("timed out");
-    else if (reply->error() != QNetworkReply::NoError)
-        *error = reply->errorString();
-    else if (body->isEmpty())
-        *error = QStringLiteral("empty body");
-    else
-        return true;
-    body->clear();
-    return false;
+    if (tooLarge || timedOut || reply->error() != QNetworkReply::NoError || body->isEmpty()) {
+        body->clear();
+        return false;
+    }
+    return true;
 }

@@ -36,7 +36,7 @@ public:
     static bool isFetchable(const QUrl &url);
 
 private:
-    bool fetch(const QUrl &url, QByteArray *body, QString *error);
+    bool fetch(const QUrl &url, QByteArray *body);
     bool isCancelled();
 
     const QString m_imageUrl;

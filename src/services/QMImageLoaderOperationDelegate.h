@@ -1,5 +1,9 @@
 #pragma once
 
+#include "net/QMError.h"
+
+#include <optional>
+
 class QByteArray;
 class QString;
 
@@ -10,5 +14,6 @@ public:
     virtual ~QMImageLoaderOperationDelegate() = default;
 
     virtual void didReceiveImageForUrl(const QByteArray &bytes, const QString &url) = 0;
-    virtual void didReveivedErrorForUrl(const QString &error, const QString &url) = 0;
+    virtual void didReveivedErrorForUrl(const std::optional<QMError> &error,
+                                        const QString &url) = 0;
 };

@@ -124,7 +124,7 @@ public:
     {
         images.append({url, image});
     }
-    void didRunIntoErrorForUrl(const QString &, const QString &url) override
+    void didRunIntoErrorForUrl(const std::optional<QMError> &, const QString &url) override
     {
         failures.append(url);
     }

@@ -9,7 +9,6 @@ template<typename T> class TPEaseOutAnimation
 {
 public:
     const T &value() const { return m_value; }
-    const T &target() const { return m_to; }
     bool isRunning() const { return m_running; }
 
     void setValue(const T &value)

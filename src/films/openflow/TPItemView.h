@@ -52,12 +52,10 @@ public:
     qreal verticalPosition() const { return m_verticalPosition; }
     qreal originalImageHeight() const { return m_originalImageHeight; }
 
-    // Size of the picture in points; the origin is unused.
+    // The picture's rectangle in points, at the origin.
     QRectF frame() const { return m_frame; }
-    void setFrame(const QRectF &frame) { m_frame = frame; }
 
     const Placement &placement() const { return m_placement.value(); }
-    const Placement &targetPlacement() const { return m_placement.target(); }
     void setPlacement(const Placement &placement, bool animated, qint64 nowMs, int durationMs);
     bool isAnimating() const { return m_placement.isRunning(); }
     // False once the cover has reached its place.

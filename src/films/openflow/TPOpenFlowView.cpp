@@ -353,7 +353,7 @@ void TPOpenFlowView::drawCovers(QPainter *painter) const
 
     const QTransform base = painter->worldTransform();
     painter->save();
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    painter->setRenderHints(QPainter::SmoothPixmapTransform | QPainter::Antialiasing);
     for (size_t j = 0; j < items.size(); ++j) {
         if (clips[j].isEmpty())
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "films/openflow/TPEaseOutAnimation.h"
+#include "films/openflow/TPItemView.h"
 #include "films/openflow/TPOpenFlowViewDataSource.h"
 #include "films/openflow/TPOpenFlowViewDelegate.h"
 #include "net/QMWeakDelegate.h"
@@ -18,7 +19,6 @@
 #include <vector>
 
 class QPainter;
-class TPItemView;
 
 // A row of picture covers in perspective: the selected cover faces the viewer in the middle,
 // the others stand turned to its left and right, each with a faint reflection below it. Dragging
@@ -30,7 +30,7 @@ class TPOpenFlowView : public QWidget
     Q_DISABLE_COPY_MOVE(TPOpenFlowView)
 
 public:
-    static constexpr qreal CoverSpacing = 40;      // between neighbouring covers
+    static constexpr qreal CoverSpacing = TPItemView::CoverSpacing; // between neighbours
     static constexpr qreal CenterCoverOffset = 70; // extra gap on each side of the selected one
     static constexpr qreal SideCoverZPosition = -80;
     static constexpr qreal SideCoverAngle = 0.79; // radians about the vertical axis
