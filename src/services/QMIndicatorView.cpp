@@ -2,9 +2,9 @@
 
 #include "kit/QMActivityIndicatorView.h"
 
-QMActivityIndicatorView *QMIndicatorView::indicatorViewAtRect(const QRect &rect)
+QMActivityIndicatorView *QMIndicatorView::indicatorViewAtRect(const QRect &rect, QWidget *parent)
 {
-    auto *indicator = new QMActivityIndicatorView(QMActivityIndicatorView::Style::Gray);
+    auto *indicator = new QMActivityIndicatorView(QMActivityIndicatorView::Style::Gray, parent);
     indicator->setGeometry(rect);
     indicator->startAnimating();
     return indicator;

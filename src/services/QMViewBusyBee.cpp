@@ -7,9 +7,7 @@ void QMViewBusyBee::showBusyBee(QWidget *view, const QRect &rect)
 {
     if (!view)
         return;
-    QMActivityIndicatorView *indicator = QMIndicatorView::indicatorViewAtRect(rect);
-    indicator->setParent(view);
-    indicator->setGeometry(rect);
+    QMActivityIndicatorView *indicator = QMIndicatorView::indicatorViewAtRect(rect, view);
     indicator->raise();
     indicator->show();
 }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/QMLoadingView.h"
+#include "kit/QMTabBarControllerDelegate.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class QMMovieViewController;
+class QMTabBarController;
+class QMWindow;
+
+// Starts the application: the three tabs in the window, the launch cover over them, the first
+// position fix and the first list of films; saves what must survive when the application goes
+// to the background, and closes the process-wide objects when it ends.
+class QMMainAppDelegate : public QObject, public QMTabBarControllerDelegate
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QMMainAppDelegate)
+
+public:
+    QMMainAppDelegate();
+    ~QMMainAppDelegate() override;
+
+    bool applicationDidFinishLaunching();
+    void applicationDidEnterBackground();
+    void applicationWillTerminate();
+
+    QMWindow *window() const { return m_window.get(); }
+    QMTabBarController *tabController() const { return m_tabController.get(); }
+    QMMovieViewController *movieViewController() const;
+    QMLoadingView *loadingView() const { return m_loadingView; }
+
+    bool tabBarControllerShouldSelectViewController(QMTabBarController *controller,
+                                                    QMViewController *viewController) override;
+
+private:
+    std::unique_ptr<QMTabBarController> m_tabController;
+    std::unique_ptr<QMWindow> m_window;
+    QPointer<QMLoadingView> m_loadingView;
+    bool m_terminated = false;
+};

@@ -1,0 +1,168 @@
+#include "films/QMMovieOpenFlowView.h"
+
+#include "films/openflow/TPOpenFlowView.h"
+#include "films/openflow/UIImageExtras.h"
+#include "kit/QMKitStyle.h"
+#include "services/QMImageCache.h"
+#include "services/QMResourceImages.h"
+
+#include <QLabel>
+#include <QMutexLocker>
+#include <QPainter>
+
+namespace {
+const QColor kTitleColor(193, 56, 2);
+const QColor kOrange(255, 128, 0);
+
+QLabel *makeLabel(QWidget *parent, const QRect &frame, const QFont &font, const QColor &color)
+{
+    auto *label = new QLabel(parent);
+    label->setGeometry(frame);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+} // namespace
+
+QMMovieOpenFlowView::QMMovieOpenFlowView(const QRect &frame, QWidget *parent)
+    : QWidget(parent)
+    , m_openFlowView(new TPOpenFlowView(this))
+    , m_background(QMResourceImages::named(QStringLiteral("listBack.png")))
+{
+    setGeometry(frame);
+    m_openFlowView->setGeometry(10, 0, 300, 225);
+    m_openFlowView->setDataSource(this);
+    m_openFlowView->setViewDelegate(this);
+    m_openFlowView->setDefaultImage(defaultImage());
+
+    m_titleLabel =
+        makeLabel(this, QRect(40, 240, 100, 40), QMKitStyle::boldSystemFont(20), kTitleColor);
+    m_scoreLabel =
+        makeLabel(this, QRect(150, 240, 30, 30), QMKitStyle::italicSystemFont(15), kOrange);
+    m_scoreUnitLabel =
+        makeLabel(this, QRect(175, 240, 30, 30), QMKitStyle::boldSystemFont(15), kOrange);
+    m_scoreUnitLabel->setText(QStringLiteral("分"));
+    m_descriptionLabel =
+        makeLabel(this, QRect(30, 260, 300, 0), QMKitStyle::boldSystemFont(15), Qt::black);
+    m_descriptionLabel->setWordWrap(true);
+    m_descriptionLabel->setContentsMargins(8, 8, 8, 8);
+    m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+QMMovieOpenFlowView::~QMMovieOpenFlowView() = default;
+
+void QMMovieOpenFlowView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_background.isNull())
+        painter.fillRect(rect(), Qt::white);
+    else
+        painter.drawImage(rect(), m_background);
+}
+
+void QMMovieOpenFlowView::setMovieArray(
+    const std::optional<QList<std::shared_ptr<Simplemovie>>> &list)
+{
+    if (!list) {
+        m_scoreUnitLabel->hide();
+        return;
+    }
+    m_scoreUnitLabel->show();
+    m_movieArray = *list;
+    m_openFlowView->setNumberOfImages(int(m_movieArray.size()));
+    if (m_movieArray.isEmpty())
+        return;
+    // The service's first film stands third on the shelf; it is the one selected.
+    const int selected = m_movieArray.size() <= 2 ? int(m_movieArray.size()) - 1 : 2;
+    setMovieInfoForIndex(selected);
+    m_openFlowView->setSelectedCover(selected);
+    m_openFlowView->centerOnSelectedCover(false);
+}
+
+QString QMMovieOpenFlowView::descriptionText(const Simplemovie &film)
+{
+    const QString actors =
+        film.actors.size() >= 16 ? film.actors.left(15) + QStringLiteral("....") : film.actors;
+    return QStringLiteral("导演：%1\n主演：%2\n片长：%3\n%4家影院上映，%5家可以在线购票")
+        .arg(film.director, actors, film.length)
+        .arg(film.cinemanum)
+        .arg(film.ordercinemanum);
+}
+
+void QMMovieOpenFlowView::setMovieInfoForIndex(int index)
+{
+    if (index < 0 || index >= m_movieArray.size())
+        return;
+    const Simplemovie &film = *m_movieArray[index];
+
+    m_titleLabel->setText(film.moviename);
+    m_titleLabel->adjustSize();
+
+    // The rating follows the title, and "分" nestles against the rating.
+    const auto rightEdge = [](const QLabel *label) {
+        return label->x() + label->width();
+    };
+    m_scoreLabel->setText(film.generalmark);
+    m_scoreLabel->move(rightEdge(m_titleLabel) + 10, 235);
+    m_scoreUnitLabel->move(rightEdge(m_scoreLabel) - 6, 235);
+
+    m_descriptionLabel->setText(descriptionText(film));
+    const int width = m_descriptionLabel->width();
+    m_descriptionLabel->resize(width, m_descriptionLabel->heightForWidth(width));
+}
+
+void QMMovieOpenFlowView::openFlowViewRequestImageForIndex(TPOpenFlowView *, int index)
+{
+    if (index < 0 || index >= m_movieArray.size())
+        return;
+    const QString path = m_movieArray[index]->smalllogo;
+    m_pendingPosters.insert(path, index);
+    QImage poster = QMImageCache::defaultCache()->requestorImageUrl(this, path);
+    if (poster.isNull())
+        poster = defaultImage();
+    else
+        m_pendingPosters.remove(path);
+    setCoverImage(poster, index);
+}
+
+QImage QMMovieOpenFlowView::defaultImage()
+{
+    return QMResourceImages::named(QStringLiteral("default.jpg"));
+}
+
+void QMMovieOpenFlowView::openFlowViewSelectionDidChange(TPOpenFlowView *, int index)
+{
+    setMovieInfoForIndex(index);
+}
+
+void QMMovieOpenFlowView::openFlowViewDidWannaCheckIndex(TPOpenFlowView *, int index)
+{
+    if (auto *delegate = movieInfoDelegate.get())
+        delegate->switchToMovieForIndex(index);
+}
+
+void QMMovieOpenFlowView::didRecievedImageForUrl(const QImage &image, const QString &url)
+{
+    const auto it = m_pendingPosters.constFind(url);
+    if (it == m_pendingPosters.constEnd())
+        return;
+    const int index = *it;
+    m_pendingPosters.erase(it);
+    setCoverImage(image, index);
+}
+
+void QMMovieOpenFlowView::didRunIntoErrorForUrl(const std::optional<QMError> &, const QString &)
+{
+    // The cover keeps its placeholder.
+}
+
+void QMMovieOpenFlowView::setCoverImage(const QImage &image, int index)
+{
+    const QImage cover = UIImageExtras::cropCenterAndScaleImageToSize(image, QSizeF(kPosterSize),
+                                                                      devicePixelRatioF());
+    QMutexLocker locker(&m_coverLock);
+    m_openFlowView->setImageForIndex(cover, index);
+}
