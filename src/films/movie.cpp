@@ -1,5 +1,6 @@
 #include "films/movie.h"
 
+#include "cinemas/Mpi.h"
 #include "films/Simplemovie.h"
 
 QM_DEFINE_RECORD(movie, QM_FIELD(movie, movieid), QM_FIELD(movie, moviename),
@@ -24,4 +25,10 @@ movie::movie(const Simplemovie &simple)
     , releasedate(simple.openingdate)
     , cinemanum(simple.cinemanum)
     , ordercinemanum(simple.ordercinemanum)
+{}
+
+movie::movie(const Mpi &mpi)
+    : movieid(mpi.movieid)
+    , moviename(mpi.moviename)
+    , englishname(mpi.englishname)
 {}

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class Mpi;
 class Simplemovie;
 
 // The full record of one film.
@@ -16,6 +17,8 @@ public:
     // The provisional record a list hands to a film screen before that screen fetches the full
     // one: the list's fields, with openingdate as releasedate and no language.
     explicit movie(const Simplemovie &simple);
+    // The film of a screening, to open its schedule: identifier and names only.
+    explicit movie(const Mpi &mpi);
 
     QString movieid;
     QString moviename;

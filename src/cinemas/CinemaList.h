@@ -1,0 +1,17 @@
+#pragma once
+
+#include "cinemas/SimpleCinema.h"
+#include "xml/QMRecord.h"
+
+#include <QList>
+
+#include <memory>
+
+// Cinemas in the order of the answer.
+class CinemaList : public QMRecord
+{
+    QM_RECORD(CinemaList)
+
+public:
+    QList<std::shared_ptr<SimpleCinema>> cinemaArray;
+};

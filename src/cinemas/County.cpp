@@ -1,0 +1,3 @@
+#include "cinemas/County.h"
+
+QM_DEFINE_RECORD(County, QM_FIELD(County, countycode), QM_FIELD(County, briefname))

@@ -1,0 +1,3 @@
+#include "cinemas/MpiList.h"
+
+QM_DEFINE_RECORD(MpiList, QM_FIELD(MpiList, mpiArray))

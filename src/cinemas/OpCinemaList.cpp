@@ -1,0 +1,3 @@
+#include "cinemas/OpCinemaList.h"
+
+QM_DEFINE_RECORD(OpCinemaList, QM_FIELD(OpCinemaList, cinemaArray))

@@ -1,0 +1,15 @@
+#include "cinemas/QMCinemaProvider.h"
+
+QMCinemaProvider::QMCinemaProvider()
+    : QMRecordProvider(&QMCinemaProvider::cinemaDelegate,
+                       &QMCinemaProviderDelegate::cinemaProviderDidReceivedCinemaList,
+                       &QMCinemaProviderDelegate::cinemaProviderDidRunIntoError,
+                       QLatin1StringView("data"))
+{}
+
+QString QMCinemaProvider::trimXML(const QString &text) const
+{
+    return replacing(text, {{"cinema>", "simpleCinema>"},
+                            {"<cinemaList>", "<cinemaList><cinemaArray>"},
+                            {"</cinemaList>", "</cinemaArray></cinemaList>"}});
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "cinemas/QMMovieFSCProvider.h"
+
+// The films a cinema is showing, one screening record per film.
+class QMMovieOnFSCProvider final : public QMMovieFSCProvider
+{
+public:
+    // Without a cinema nothing is sent and nothing reported.
+    void requestOnPlayMovieListForCinema(const QString &cinemaid);
+
+    QString trimXML(const QString &text) const override;
+};

@@ -1,0 +1,3 @@
+#include "comments/CommentList.h"
+
+QM_DEFINE_RECORD(CommentList, QM_FIELD(CommentList, commentArray))

@@ -1,0 +1,3 @@
+#include "members/AgendaList.h"
+
+QM_DEFINE_RECORD(AgendaList, QM_FIELD(AgendaList, agendaArray))

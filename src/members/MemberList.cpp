@@ -1,0 +1,3 @@
+#include "members/MemberList.h"
+
+QM_DEFINE_RECORD(MemberList, QM_FIELD(MemberList, memberArray))
