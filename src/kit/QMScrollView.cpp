@@ -236,8 +236,11 @@ bool QMScrollView::move(QMouseEvent *event)
             if (auto *button = qobject_cast<QAbstractButton *>(w))
                 button->setDown(false); // a drag is no click
         }
-        // Start from here, so the content does not jump by the threshold.
-        m_pressPosition = position;
+        // From here on the content follows the finger, less the threshold: it does not jump.
+        auto towards = [](qreal distance) {
+            return distance > 0 ? qMin(distance, dragThreshold) : qMax(distance, -dragThreshold);
+        };
+        m_pressPosition += QPointF(towards(delta.x()), towards(delta.y()));
         m_pressOffset = m_offset;
         if (m_delegate)
             m_delegate->scrollViewWillBeginDragging(this);

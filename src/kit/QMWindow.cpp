@@ -90,7 +90,6 @@ void QMWindow::makeKeyAndVisible()
 {
     keyWindowSlot() = this;
     show();
-    raise();
 }
 
 QMWindow *QMWindow::keyWindow()
