@@ -389,6 +389,13 @@ TEST_F(OpenFlowTest, TheDrawnRowShowsEachCoverWhereItStands)
     const QColor band = colorAt(100, 216);
     EXPECT_FALSE(near(band, posterColor(8)));
     EXPECT_FALSE(near(band, QColor(250, 240, 230)));
+
+    // The widget paints the same row.
+    const QImage painted = view.grab().toImage();
+    EXPECT_TRUE(near(painted.pixelColor(QPoint(100, 60) * painted.devicePixelRatio()),
+                     posterColor(8)));
+    EXPECT_TRUE(near(painted.pixelColor(QPoint(250, 112) * painted.devicePixelRatio()),
+                     posterColor(9)));
 }
 
 } // namespace

@@ -109,7 +109,8 @@ void TPOpenFlowView::setDefaultImage(const QImage &image)
     m_defaultImage = makeCoverImage(image);
     for (TPItemView *cover : std::as_const(m_onscreenCovers)) {
         if (!m_coverImages.contains(cover->number()))
-            updateCoverImage(cover);
+            cover->setImageOriginalImageHeightReflectionFraction(
+                m_defaultImage.image, m_defaultImage.originalHeight, ReflectionFraction);
     }
     update();
 }
@@ -156,59 +157,45 @@ void TPOpenFlowView::setSelectedCover(int n)
     const int old = m_selected;
     m_selected = n;
 
-    auto fill = [&](int from, int to) {
-        for (int i = from; i <= to; ++i) {
-            TPItemView *cover = coverForIndex(i);
-            addToScreen(i, cover);
-            layoutCoverSelectedCoverAnimated(cover, n, false);
-        }
+    // Files a cover under index i, gives it its picture and puts it in its place at once.
+    auto bringOn = [&](TPItemView *cover, int i) {
+        cover->setNumber(i);
+        addToScreen(i, cover);
+        layoutCoverSelectedCoverAnimated(cover, n, false);
     };
 
     if (!m_selectedCoverView || high < m_lowerVisibleCover || low > m_upperVisibleCover) {
         // First selection, or a jump with nothing in common: a new window, placed at once.
         recycleAllCovers();
-        fill(low, high);
+        for (int i = low; i <= high; ++i)
+            bringOn(coverForIndex(i), i);
         m_lowerVisibleCover = low;
         m_upperVisibleCover = high;
     } else if (old < n) {
         // Covers leaving on the left are renumbered to join on the right while needed.
         for (int i = m_lowerVisibleCover; i < low; ++i) {
             TPItemView *cover = m_onscreenCovers.take(i);
-            if (!cover)
-                continue;
-            if (m_upperVisibleCover < high) {
-                ++m_upperVisibleCover;
-                cover->setNumber(m_upperVisibleCover);
-                addToScreen(m_upperVisibleCover, cover);
-                layoutCoverSelectedCoverAnimated(cover, n, false);
-            } else {
+            if (cover && m_upperVisibleCover < high)
+                bringOn(cover, ++m_upperVisibleCover);
+            else if (cover)
                 recycle(cover);
-            }
         }
         m_lowerVisibleCover = low;
-        fill(m_upperVisibleCover + 1, high);
+        for (int i = m_upperVisibleCover + 1; i <= high; ++i)
+            bringOn(coverForIndex(i), i);
         m_upperVisibleCover = high;
         layoutCoversFromCoverToCover(n, old, n);
     } else {
         for (int i = m_upperVisibleCover; i > high; --i) {
             TPItemView *cover = m_onscreenCovers.take(i);
-            if (!cover)
-                continue;
-            if (m_lowerVisibleCover > low) {
-                --m_lowerVisibleCover;
-                cover->setNumber(m_lowerVisibleCover);
-                addToScreen(m_lowerVisibleCover, cover);
-                layoutCoverSelectedCoverAnimated(cover, n, false);
-            } else {
+            if (cover && m_lowerVisibleCover > low)
+                bringOn(cover, --m_lowerVisibleCover);
+            else if (cover)
                 recycle(cover);
-            }
         }
         m_upperVisibleCover = high;
-        for (int i = m_lowerVisibleCover - 1; i >= low; --i) {
-            TPItemView *cover = coverForIndex(i);
-            addToScreen(i, cover);
-            layoutCoverSelectedCoverAnimated(cover, n, false);
-        }
+        for (int i = m_lowerVisibleCover - 1; i >= low; --i)
+            bringOn(coverForIndex(i), i);
         m_lowerVisibleCover = low;
         layoutCoversFromCoverToCover(n, n, old);
     }
