@@ -46,7 +46,11 @@ QDateTime QMDateFormater::convertDateFromString(const QString &text)
         makeFormat(text.contains(QLatin1Char(':')) ? "yyyy-MM-dd HH:mm:ss" : "yyyy-MM-dd");
     if (!format || text.isEmpty())
         return {};
+    // Lenient about the calendar (a 32nd rolls over), not about the separators.
     format->setLenient(true);
+    UErrorCode status = U_ZERO_ERROR;
+    format->setBooleanAttribute(UDAT_PARSE_PARTIAL_LITERAL_MATCH, false, status);
+    format->setBooleanAttribute(UDAT_PARSE_ALLOW_WHITESPACE, false, status);
     const icu::UnicodeString source = toUnicode(text);
     icu::ParsePosition position(0);
     const UDate date = format->parse(source, position);
