@@ -57,6 +57,11 @@ bool QMTestService::start()
 
 QString QMTestService::log()
 {
+    // The service writes a request's line just after answering it: give it a moment.
+    m_process.setReadChannel(QProcess::StandardError);
+    while (m_process.state() == QProcess::Running && m_process.waitForReadyRead(100))
+        m_log += QString::fromUtf8(m_process.readAllStandardError());
+    m_process.setReadChannel(QProcess::StandardOutput);
     m_log += QString::fromUtf8(m_process.readAllStandardError());
     return m_log;
 }

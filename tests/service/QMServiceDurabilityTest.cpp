@@ -1,0 +1,150 @@
+#include "QMServiceSamples.h"
+#include "QMTestService.h"
+
+#include <QMutex>
+#include <QProcess>
+#include <QThread>
+
+#include <sqlite3.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+QStringList databaseRows(const QString &path, const char *sql)
+{
+    sqlite3 *db = nullptr;
+    QStringList rows;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_stmt *statement = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(statement) == SQLITE_ROW)
+                rows.append(QString::fromUtf8(
+                    reinterpret_cast<const char *>(sqlite3_column_text(statement, 0))));
+        }
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+    return rows;
+}
+
+QStringList postsOf(const QMServiceClient &client, const QString &member)
+{
+    QStringList bodies;
+    for (const QMXmlNode &post :
+         client.send(18, {{"memberid", member}, {"from", "0"}, {"maxnum", "200"}}).items())
+        bodies.append(post.value("body"));
+    return bodies;
+}
+
+} // namespace
+
+TEST(ServiceDurability, DataIsKeptAcrossARestart)
+{
+    QMTestService service;
+    ASSERT_TRUE(service.isRunning()) << service.log().toStdString();
+    QString mpid;
+    QString seat;
+    {
+        QMServiceClient client(service.port());
+        QMServiceSamples samples(client);
+        ASSERT_TRUE(samples.isReady());
+        mpid = samples.mpid;
+        seat = samples.freeSeats.last();
+        ASSERT_EQ(client
+                      .send(14, {{"email", "stay@example.com"},
+                                 {"password", "secret9"},
+                                 {"nickname", "常客"},
+                                 {"pointx", "0.000"},
+                                 {"pointy", "0.000"}})
+                      .error(),
+                  "");
+        QMServiceClient::Values comment = samples.values(21);
+        comment.insert("body", "重启之前");
+        ASSERT_EQ(client.send(21, comment).result(), "ture");
+    }
+    EXPECT_TRUE(service.log().contains("/shanghai/api/MyQuel/commentAdd.xhtml 200 ok"));
+
+    ASSERT_TRUE(service.restart()) << service.log().toStdString();
+    EXPECT_TRUE(service.log().contains("qm-service: stopped")) << "SIGTERM stops it cleanly";
+    QMServiceClient client(service.port());
+    EXPECT_FALSE(client.signIn("stay@example.com", "secret9").first.isEmpty());
+    EXPECT_TRUE(postsOf(client, "5001").contains("重启之前"));
+    EXPECT_EQ(client.send(7, {}).items().first().value("smalllogo"),
+              QString("http://127.0.0.1:%1/pictures/m1001.jpg").arg(service.port()))
+        << "picture addresses follow the new port";
+}
+
+TEST(ServiceDurability, AKillDuringWritesLeavesAConsistentDatabase)
+{
+    QMTestService service;
+    ASSERT_TRUE(service.isRunning()) << service.log().toStdString();
+    QMServiceClient client(service.port());
+    QMServiceSamples samples(client);
+    ASSERT_TRUE(samples.isReady());
+
+    // Writers post and order until the service dies under them.
+    QMutex mutex;
+    QStringList acknowledged;
+    std::atomic<int> acks{0};
+    std::atomic<bool> dead{false};
+    std::vector<std::thread> writers;
+    for (int w = 0; w < 4; ++w) {
+        writers.emplace_back([&, w] {
+            for (int i = 0; !dead && i < 100000; ++i) {
+                const QString body = QString("writer %1 post %2").arg(w).arg(i);
+                const auto answer =
+                    client.send(21, {{"memberEncode", samples.token}, {"body", body}});
+                if (answer.result() == "ture") {
+                    QMutexLocker lock(&mutex);
+                    acknowledged.append(body);
+                    ++acks;
+                } else if (answer.status == 0) {
+                    dead = true;
+                }
+            }
+        });
+    }
+    while (acks < 150)
+        QThread::msleep(5);
+    service.stop(true);
+    dead = true;
+    for (std::thread &writer : writers)
+        writer.join();
+
+    const QString path = service.databasePath();
+    EXPECT_EQ(databaseRows(path, "PRAGMA integrity_check"), QStringList({"ok"}));
+    EXPECT_TRUE(databaseRows(path, "PRAGMA foreign_key_check").isEmpty());
+
+    const QStringList stored =
+        databaseRows(path, "SELECT body FROM comments WHERE body LIKE 'writer %'");
+    for (const QString &body : acknowledged)
+        EXPECT_TRUE(stored.contains(body)) << "acknowledged but lost: " << body.toStdString();
+
+    // It starts again on the same file and goes on taking writes.
+    ASSERT_TRUE(service.restart()) << service.log().toStdString();
+    QMServiceClient after(service.port());
+    const QString token = after.signIn("demo@example.com", "demo123").first;
+    EXPECT_EQ(after.send(21, {{"memberEncode", token}, {"body", "after the crash"}}).result(),
+              "ture");
+    EXPECT_EQ(postsOf(after, "5001").first(), "after the crash");
+}
+
+TEST(ServiceCommandLine, HelpAndBadOptions)
+{
+    QProcess help;
+    help.start(QMTestService::binaryPath(), {"--help"});
+    ASSERT_TRUE(help.waitForFinished(20000));
+    EXPECT_EQ(help.exitCode(), 0);
+    EXPECT_TRUE(help.readAllStandardOutput().contains("--partner-key"));
+
+    QProcess bad;
+    bad.start(QMTestService::binaryPath(), {"--port", "eighty"});
+    ASSERT_TRUE(bad.waitForFinished(20000));
+    EXPECT_EQ(bad.exitCode(), 2);
+    EXPECT_TRUE(bad.readAllStandardError().contains("not a port number"));
+}
