@@ -38,7 +38,8 @@ public:
     {
         requested.push_back(index);
         if (answerAtOnce)
-            view->setImageForIndex(poster(index, dpr), index);
+            view->setImageForIndex(special.contains(index) ? special[index] : poster(index, dpr),
+                                   index);
     }
     QImage defaultImage() override
     {
@@ -57,6 +58,7 @@ public:
 
     bool answerAtOnce = true;
     qreal dpr = 1;
+    std::map<int, QImage> special; // pictures other than the usual posters
     std::vector<int> requested;
     std::vector<int> selections;
     std::vector<int> checks;
@@ -89,6 +91,38 @@ protected:
             indices.insert(i);
         return indices;
     }
+
+    // A row of count covers with selected in the middle, standing still.
+    void showRow(int count, int selected)
+    {
+        view.setNumberOfImages(count);
+        view.setSelectedCover(selected);
+        view.centerOnSelectedCover(false);
+        settle();
+    }
+
+    QImage renderRow()
+    {
+        QImage frame(600, 450, QImage::Format_ARGB32_Premultiplied);
+        frame.setDevicePixelRatio(2);
+        frame.fill(background);
+        QPainter painter(&frame);
+        view.drawCovers(&painter);
+        return frame;
+    }
+
+    static QColor colorAt(const QImage &frame, qreal x, qreal y)
+    {
+        return frame.pixelColor(QPointF(x, y).toPoint() * 2);
+    }
+
+    static bool near(const QColor &a, const QColor &b)
+    {
+        return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 &&
+               std::abs(a.blue() - b.blue()) < 12;
+    }
+
+    const QColor background{250, 240, 230};
 
     void settle()
     {
@@ -209,10 +243,7 @@ TEST_F(OpenFlowTest, ChangingTheNumberKeepsTheWindowInsideTheRow)
 
 TEST_F(OpenFlowTest, TheSelectedCoverFacesTheViewerAndTheOthersTurnTowardsIt)
 {
-    view.setNumberOfImages(20);
-    view.setSelectedCover(5);
-    view.centerOnSelectedCover(false);
-    settle();
+    showRow(20, 5);
 
     const QRectF front = view.coverOutline(5).boundingRect();
     EXPECT_NEAR(front.left(), 75, 0.01);
@@ -238,10 +269,7 @@ TEST_F(OpenFlowTest, TheSelectedCoverFacesTheViewerAndTheOthersTurnTowardsIt)
 
 TEST_F(OpenFlowTest, DraggingSixtyPointsLeftMovesTheRowFortyAndSelectsTheNextCover)
 {
-    view.setNumberOfImages(20);
-    view.setSelectedCover(5);
-    view.centerOnSelectedCover(false);
-    settle();
+    showRow(20, 5);
     drag(middle(), middle() - QPointF(60, 0));
     EXPECT_EQ(view.selectedCover(), 6);
     EXPECT_EQ(host.selections, std::vector<int>{6});
@@ -263,10 +291,7 @@ TEST_F(OpenFlowTest, DraggingSixtyPointsLeftMovesTheRowFortyAndSelectsTheNextCov
 
 TEST_F(OpenFlowTest, TheRowFollowsTheFingerWhileItMoves)
 {
-    view.setNumberOfImages(20);
-    view.setSelectedCover(5);
-    view.centerOnSelectedCover(false);
-    settle();
+    showRow(20, 5);
     QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, middle().toPoint());
     const QPointF at = middle() - QPointF(24, 0);
     QMouseEvent move(QEvent::MouseMove, at, view.mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
@@ -279,10 +304,7 @@ TEST_F(OpenFlowTest, TheRowFollowsTheFingerWhileItMoves)
 
 TEST_F(OpenFlowTest, DragsBeyondEitherEndStopAtTheFirstOrLastCover)
 {
-    view.setNumberOfImages(8);
-    view.setSelectedCover(3);
-    view.centerOnSelectedCover(false);
-    settle();
+    showRow(8, 3);
     drag(middle(), middle() + QPointF(1000, 0), 20);
     EXPECT_EQ(view.selectedCover(), 0);
     settle();
@@ -295,10 +317,7 @@ TEST_F(OpenFlowTest, DragsBeyondEitherEndStopAtTheFirstOrLastCover)
 
 TEST_F(OpenFlowTest, ATapOnTheSelectedCoverOpensItAndAWobbleDoesNot)
 {
-    view.setNumberOfImages(10);
-    view.setSelectedCover(4);
-    view.centerOnSelectedCover(false);
-    settle();
+    showRow(10, 4);
     drag(middle(), middle() + QPointF(3, -3), 2);
     EXPECT_EQ(host.checks, std::vector<int>{4});
     drag(middle(), middle() + QPointF(5, 0), 2);
@@ -312,10 +331,7 @@ TEST_F(OpenFlowTest, ATapOnTheSelectedCoverOpensItAndAWobbleDoesNot)
 
 TEST_F(OpenFlowTest, ATapOnASideCoverBringsItToTheMiddle)
 {
-    view.setNumberOfImages(10);
-    view.setSelectedCover(4);
-    view.centerOnSelectedCover(false);
-    settle();
+    showRow(10, 4);
     QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, QPoint(260, 110));
     EXPECT_EQ(view.selectedCover(), 5);
     EXPECT_EQ(host.selections, std::vector<int>{5});
@@ -326,10 +342,7 @@ TEST_F(OpenFlowTest, ATapOnASideCoverBringsItToTheMiddle)
 
 TEST_F(OpenFlowTest, ATouchBesideTheCoversDoesNotMoveTheRow)
 {
-    view.setNumberOfImages(10);
-    view.setSelectedCover(4);
-    view.centerOnSelectedCover(false);
-    settle();
+    showRow(10, 4);
     drag(QPointF(4, 4), QPointF(4 - 200, 4));
     EXPECT_EQ(view.selectedCover(), 4);
     EXPECT_DOUBLE_EQ(view.scrollOffset(), 4 * 40);
@@ -357,27 +370,14 @@ TEST_F(OpenFlowTest, KeysAndTheWheelStepThroughTheRow)
 TEST_F(OpenFlowTest, TheDrawnRowShowsEachCoverWhereItStands)
 {
     host.dpr = 2;
-    view.setNumberOfImages(20);
-    view.setSelectedCover(8);
-    view.centerOnSelectedCover(false);
-    settle();
+    showRow(20, 8);
 
-    QImage frame(600, 450, QImage::Format_ARGB32_Premultiplied);
-    frame.setDevicePixelRatio(2);
-    frame.fill(QColor(250, 240, 230));
-    {
-        QPainter painter(&frame);
-        view.drawCovers(&painter);
-    }
+    const QImage frame = renderRow();
     if (const QByteArray dir = qgetenv("QM_SNAPSHOT_DIR"); !dir.isEmpty())
         frame.save(QDir(QString::fromLocal8Bit(dir)).filePath("openflow.png"));
 
     auto colorAt = [&](qreal x, qreal y) {
-        return frame.pixelColor(QPointF(x, y).toPoint() * 2);
-    };
-    auto near = [](const QColor &a, const QColor &b) {
-        return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 &&
-               std::abs(a.blue() - b.blue()) < 12;
+        return OpenFlowTest::colorAt(frame, x, y);
     };
     EXPECT_TRUE(near(colorAt(100, 60), posterColor(8)));
     EXPECT_TRUE(near(colorAt(250, 112), posterColor(9)));
@@ -385,17 +385,29 @@ TEST_F(OpenFlowTest, TheDrawnRowShowsEachCoverWhereItStands)
     EXPECT_TRUE(near(colorAt(290, 112), posterColor(10)));
     EXPECT_TRUE(near(colorAt(10, 112), posterColor(6)));
     // Above the covers the background shows; below the front cover its faint reflection.
-    EXPECT_EQ(colorAt(150, 5), QColor(250, 240, 230));
+    EXPECT_EQ(colorAt(150, 5), background);
     const QColor band = colorAt(100, 216);
     EXPECT_FALSE(near(band, posterColor(8)));
-    EXPECT_FALSE(near(band, QColor(250, 240, 230)));
+    EXPECT_FALSE(near(band, background));
 
     // The widget paints the same row.
     const QImage painted = view.grab().toImage();
-    EXPECT_TRUE(near(painted.pixelColor(QPoint(100, 60) * painted.devicePixelRatio()),
-                     posterColor(8)));
-    EXPECT_TRUE(near(painted.pixelColor(QPoint(250, 112) * painted.devicePixelRatio()),
-                     posterColor(9)));
+    EXPECT_TRUE(
+        near(painted.pixelColor(QPoint(100, 60) * painted.devicePixelRatio()), posterColor(8)));
+    EXPECT_TRUE(
+        near(painted.pixelColor(QPoint(250, 112) * painted.devicePixelRatio()), posterColor(9)));
+}
+
+TEST_F(OpenFlowTest, ASeeThroughPictureHidesNothingBehindIt)
+{
+    QImage glass(300, 400, QImage::Format_ARGB32_Premultiplied);
+    glass.fill(Qt::transparent);
+    glass.setDevicePixelRatio(2);
+    host.special[9] = glass;
+    host.dpr = 2;
+    showRow(20, 8);
+    // Cover 10 stands behind cover 9 here.
+    EXPECT_TRUE(near(colorAt(renderRow(), 250, 112), posterColor(10)));
 }
 
 } // namespace

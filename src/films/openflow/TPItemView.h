@@ -43,8 +43,10 @@ public:
                                                        qreal originalImageHeight,
                                                        qreal reflectionFraction);
     const QImage &image() const { return m_image; }
-    // True when the picture above its reflection has no transparent pixel.
+    // True when the picture above its reflection has no transparent pixel: what lies behind
+    // it need not be drawn.
     bool isPictureOpaque() const { return m_pictureOpaque; }
+    void setPictureOpaque(bool opaque) { m_pictureOpaque = opaque; }
 
     int number() const { return m_number; }
     void setNumber(int number);

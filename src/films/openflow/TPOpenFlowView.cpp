@@ -15,6 +15,21 @@
 #include <cmath>
 
 namespace {
+bool isOpaque(const QImage &image)
+{
+    if (image.isNull())
+        return false;
+    if (!image.hasAlphaChannel())
+        return true;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        if (!std::all_of(line, line + argb.width(), [](QRgb p) { return qAlpha(p) == 255; }))
+            return false;
+    }
+    return true;
+}
+
 // A cover turned past the viewer's eye would project through infinity: leave it out.
 bool isInFrontOfViewer(const QTransform &t, const QSizeF &size)
 {
@@ -101,7 +116,14 @@ void TPOpenFlowView::setViewDelegate(TPOpenFlowViewDelegate *viewDelegate)
 TPOpenFlowView::CoverImage TPOpenFlowView::makeCoverImage(const QImage &picture)
 {
     return {TPUIImageReflection::addImageReflection(picture, ReflectionFraction),
-            picture.deviceIndependentSize().height()};
+            picture.deviceIndependentSize().height(), isOpaque(picture)};
+}
+
+void TPOpenFlowView::showImage(TPItemView *cover, const CoverImage &coverImage)
+{
+    cover->setImageOriginalImageHeightReflectionFraction(
+        coverImage.image, coverImage.originalHeight, ReflectionFraction);
+    cover->setPictureOpaque(coverImage.opaque);
 }
 
 void TPOpenFlowView::setDefaultImage(const QImage &image)
@@ -109,8 +131,7 @@ void TPOpenFlowView::setDefaultImage(const QImage &image)
     m_defaultImage = makeCoverImage(image);
     for (TPItemView *cover : std::as_const(m_onscreenCovers)) {
         if (!m_coverImages.contains(cover->number()))
-            cover->setImageOriginalImageHeightReflectionFraction(
-                m_defaultImage.image, m_defaultImage.originalHeight, ReflectionFraction);
+            showImage(cover, m_defaultImage);
     }
     update();
 }
@@ -121,8 +142,7 @@ void TPOpenFlowView::setImageForIndex(const QImage &image, int index)
         return;
     const CoverImage &stored = *m_coverImages.insert(index, makeCoverImage(image));
     if (TPItemView *cover = m_onscreenCovers.value(index)) {
-        cover->setImageOriginalImageHeightReflectionFraction(stored.image, stored.originalHeight,
-                                                             ReflectionFraction);
+        showImage(cover, stored);
         layoutCoverSelectedCoverAnimated(cover, m_selected, cover->isAnimating());
     }
 }
@@ -263,12 +283,10 @@ void TPOpenFlowView::updateCoverImage(TPItemView *cover)
 {
     const auto it = m_coverImages.constFind(cover->number());
     if (it != m_coverImages.constEnd()) {
-        cover->setImageOriginalImageHeightReflectionFraction(it->image, it->originalHeight,
-                                                             ReflectionFraction);
+        showImage(cover, *it);
         return;
     }
-    cover->setImageOriginalImageHeightReflectionFraction(
-        m_defaultImage.image, m_defaultImage.originalHeight, ReflectionFraction);
+    showImage(cover, m_defaultImage);
     if (TPOpenFlowViewDataSource *dataSource = m_dataSource.get())
         dataSource->openFlowViewRequestImageForIndex(this, cover->number());
 }

@@ -91,6 +91,7 @@ private:
     {
         QImage image; // with its reflection
         qreal originalHeight = 0;
+        bool opaque = false; // the picture above the reflection
     };
 
     void setUpInitialState();
@@ -113,6 +114,7 @@ private:
     void selectByUser(int index);
 
     static CoverImage makeCoverImage(const QImage &picture);
+    static void showImage(TPItemView *cover, const CoverImage &coverImage);
 
     QMWeakDelegate<TPOpenFlowViewDataSource> m_dataSource;
     QMWeakDelegate<TPOpenFlowViewDelegate> m_viewDelegate;
