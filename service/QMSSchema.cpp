@@ -24,6 +24,7 @@ CREATE TABLE IF NOT EXISTS films (
     hotvalue TEXT, storymark TEXT, performmark TEXT, audiomark TEXT, screenmark TEXT,
     releasedate TEXT, generalmark TEXT, minutes INTEGER NOT NULL, position INTEGER NOT NULL,
     cinemanum INTEGER NOT NULL DEFAULT 0, ordercinemanum INTEGER NOT NULL DEFAULT 0);
+CREATE INDEX IF NOT EXISTS films_in_order ON films (state, position);
 CREATE TABLE IF NOT EXISTS repertoire (
     cinema INTEGER NOT NULL REFERENCES cinemas(id), film INTEGER NOT NULL REFERENCES films(id),
     PRIMARY KEY (cinema, film));

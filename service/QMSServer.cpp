@@ -54,6 +54,7 @@ QMSServer::QMSServer(QMSDatabase &db, QMSSignature signature, int holdSeconds)
     m_http.new_task_queue = [] {
         return new httplib::ThreadPool(64);
     };
+    m_http.set_tcp_nodelay(true);
     m_http.set_keep_alive_max_count(1000);
     m_http.set_keep_alive_timeout(5);
     m_http.set_read_timeout(10);

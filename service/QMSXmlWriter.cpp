@@ -68,8 +68,18 @@ std::string QMSXmlWriter::take()
 
 void QMSXmlWriter::appendEscaped(std::string &out, std::string_view text)
 {
+    // Plain runs are copied whole; only the few bytes that need a look are handled one by one.
+    auto special = [](unsigned char c) {
+        return c == '&' || c == '<' || c == '>' || c == '"' || c == '\'' || c < 0x20 || c == 0x7f ||
+               c == 0xef;
+    };
+    size_t run = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (!special(c))
+            continue;
+        out.append(text.data() + run, i - run);
+        run = i + 1;
         switch (c) {
         case '&':
             out += "&amp;";
@@ -91,19 +101,21 @@ void QMSXmlWriter::appendEscaped(std::string &out, std::string_view text)
         case '\r':
             out += static_cast<char>(c);
             break;
-        default:
-            if (c < 0x20 || c == 0x7f)
-                break;
-            // U+FFFE and U+FFFF (EF BF BE/BF) are not XML characters either.
-            if (c == 0xef && i + 2 < text.size() &&
-                static_cast<unsigned char>(text[i + 1]) == 0xbf &&
+        case 0xef:
+            // U+FFFE and U+FFFF (EF BF BE/BF) are not XML characters; the rest of U+Fxxx is.
+            if (i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xbf &&
                 (static_cast<unsigned char>(text[i + 2]) & 0xfe) == 0xbe) {
                 i += 2;
-                break;
+                run = i + 1;
+            } else {
+                run = i;
             }
-            out += static_cast<char>(c);
+            break;
+        default:
+            break; // other control characters are dropped
         }
     }
+    out.append(text.data() + run, text.size() - run);
 }
 
 std::string QMSXmlWriter::escaped(std::string_view text)
