@@ -16,22 +16,11 @@
 #include "films/movie.h"
 
 #include "QMProviderTestCase.h"
-#include "QMTestRecorder.h"
+#include "QMTestRecorders.h"
 
 #include <cmath>
 
 namespace {
-QM_TEST_RECORDER(CinemaListRecorder, QMCinemaProviderDelegate, QMCinemaProvider, CinemaList,
-                 cinemaProviderDidReceivedCinemaList, cinemaProviderDidRunIntoError);
-QM_TEST_RECORDER(CinemaRecorder, QMCinemaInfoProviderDelegate, QMCinemaInfoProvider, Cinema,
-                 cinemaInfoProviderDidReceiveCinemaInfo, cinemaInfoProviderDidRunIntoError);
-QM_TEST_RECORDER(DistrictRecorder, QMDistrictInfoProviderDelegate, QMDistrictInfoProvider,
-                 CountyList, districtInfoProviderDidRecievedDistrictInfo,
-                 districtInfoProviderDidRunIntoError);
-QM_TEST_RECORDER(ScreeningRecorder, QMMovieFSCProviderDelegate, QMMovieFSCProvider, MpiList,
-                 fscProviderDidReceivedMovieList, fscProviderDidRunIntoError);
-QM_TEST_RECORDER(OpcRecorder, QMopcListProviderDelegate, QMopcListProvider, OpCinemaList,
-                 opcListProviderDidReceiveCinemaList, opcListProviderDidRunIntoError);
 
 const QMLocationProvider::Coordinate kPeoplesSquare{31.2304, 121.4737};
 

@@ -7,21 +7,9 @@
 #include "comments/QMReCommentListProvider.h"
 
 #include "QMProviderTestCase.h"
-#include "QMTestRecorder.h"
+#include "QMTestRecorders.h"
 
 namespace {
-QM_TEST_RECORDER(CommentsRecorder, QMCommentProviderDelegate, QMCommentProvider, CommentList,
-                 commentProviderDidReceivedCommentList, commentProviderDidRunIntoError);
-QM_TEST_RECORDER(RepliesRecorder, QMReCommentListProviderDelegate, QMReCommentListProvider,
-                 CommentList, reCommentListProviderDidReceiveCommentList,
-                 reCommentListProviderDidRunIntoError);
-QM_TEST_RECORDER(CommentRecorder, QMCommentInfoProviderDelegate, QMCommentInfoProvider, Comment,
-                 commentInfoProviderDidReceivedComment, commentInfoProviderDidRunIntoError);
-QM_TEST_RECORDER(CommentAddRecorder, QMCommentAddProviderDelegate, QMCommentAddProvider, InsertData,
-                 commentAddProviderDidReceiveInsertData, commentAddProviderDidRunIntoError);
-QM_TEST_RECORDER(ReplyAddRecorder, QMReCommentAddProviderDelegate, QMReCommentAddProvider,
-                 InsertData, reCommentAddProviderDidReceiveInsertData,
-                 reCommentAddProviderDidRunIntoError);
 
 class CommentProviders : public QMProviderTestCase
 {

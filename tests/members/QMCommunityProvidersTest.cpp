@@ -18,34 +18,9 @@
 #include "members/QMSquareListProvider.h"
 
 #include "QMProviderTestCase.h"
-#include "QMTestRecorder.h"
+#include "QMTestRecorders.h"
 
 namespace {
-QM_TEST_RECORDER(SquareRecorder, QMSquareListProviderDelegate, QMSquareListProvider, CommentList,
-                 squareListProviderDidReceiveSquareList, squareListProviderDidRunIntoError);
-QM_TEST_RECORDER(InterestRecorder, QMMyInterestCommentProviderDelegate, QMMyInterestCommentProvider,
-                 CommentList, myInterestCommentProviderDidReceiveMyInterestComment,
-                 myInterestCommentProviderDidRunIntoError);
-QM_TEST_RECORDER(ReceivedRecorder, QMReceiveCommentProviderDelegate, QMReceiveCommentProvider,
-                 CommentList, receiveCommentProviderDidReceiveCommentList,
-                 receiveCommentProviderDidRunIntoError);
-QM_TEST_RECORDER(SentRecorder, QMSendCommentListProviderDelegate, QMSendCommentListProvider,
-                 CommentList, sendCommentListProviderDidReceiveCommentList,
-                 sendCommentListProviderDidRunIntoError);
-QM_TEST_RECORDER(MentionRecorder, QMAtCommentProviderDelegate, QMAtCommentProvider, CommentList,
-                 atCommentProviderDidReceiveAtCommentList, atCommentProviderDidRunIntoError);
-QM_TEST_RECORDER(PlansRecorder, QMMyLiveProviderDelegate, QMMyLiveListProvider, AgendaList,
-                 myLiveProviderDidReceiveAgendaList, myLiveProviderDidRunIntoError);
-QM_TEST_RECORDER(FollowRecorder, QMCollectAddProviderDelegate, QMCollectAddProvider, InsertData,
-                 collectAddProviderDidReceiveInsertData, collectAddProviderDidRunIntoError);
-QM_TEST_RECORDER(UnfollowRecorder, QMCollectDelProviderDelegate, QMCollectDelProvider, InsertData,
-                 collectDelProviderDidReceiveInsertData, collectDelProviderDidRunIntoError);
-QM_TEST_RECORDER(FollowsRecorder, QMCollectListProviderDelegate, QMCollectListProvider, CollectList,
-                 collectListProviderDidReceiveCollectList, collectListProviderDidRunIntoError);
-QM_TEST_RECORDER(CheckInRecorder, QMSingPointProviderDelegate, QMSignPointProvider, InsertData,
-                 singPointProviderDidReceiveInsertData, singPointProviderDidRunIntoError);
-QM_TEST_RECORDER(NearbyRecorder, QMNearbyUserProviderDelegate, QMNearbyUserProvider, MemberList,
-                 nearbyUserProviderDidReceiveMemberList, nearbyUserProviderDidRunIntoError);
 
 class CommunityProviders : public QMProviderTestCase
 {

@@ -7,17 +7,9 @@
 #include "net/QMEncoderProvider.h"
 
 #include "QMProviderTestCase.h"
-#include "QMTestRecorder.h"
+#include "QMTestRecorders.h"
 
 namespace {
-QM_TEST_RECORDER(LoginRecorder, QMLoginProviderDelegate, QMLoginProvider, MemberCache,
-                 loginProviderDidReceiveUserInfo, loginProviderDidRunIntoError);
-QM_TEST_RECORDER(RegisterRecorder, QMRegisterInfoProviderDelegate, QMRegisterInfoProvider,
-                 MemberCache, registerProviderDidReceivedMemberInfo,
-                 registerProviderDidRunIntoError);
-QM_TEST_RECORDER(SaveRecorder, QMSaveMemberInfoProviderDelegate, QMSaveMemberInfoProvider,
-                 InsertData, saveMemberInfoProviderDidReceiveInsertData,
-                 saveMemberInfoProviderDidRunIntoError);
 
 const QByteArray kSignedIn =
     "<data><memberEncode>a7f3c9e2</memberEncode><memberid>5001</memberid></data>";

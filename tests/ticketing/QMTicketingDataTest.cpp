@@ -5,13 +5,9 @@
 #include "ticketing/QMTicketBookProvider.h"
 
 #include "QMProviderTestCase.h"
-#include "QMTestRecorder.h"
+#include "QMTestRecorders.h"
 
 namespace {
-QM_TEST_RECORDER(SeatMapRecorder, QMBookInfoProviderDelegate, QMBookInfoProvider, BookInfo,
-                 bookInfoProviderDidReceivedSeatInfo, bookInfoProviderDidRunIntoError);
-QM_TEST_RECORDER(OrderRecorder, QMTicketBookProviderDelegate, QMTicketBookProvider, Order,
-                 ticketBookProviderDidReceivedOrder, ticketBookProviderDidRunIntoError);
 
 class SeatMaps : public QMProviderTestCase
 {
