@@ -1,3 +1,4 @@
+#include "app/QMDataContext.h"
 #include "members/LogInfo.h"
 #include "members/QMLoginProvider.h"
 #include "net/QMDataProvider.h"
@@ -82,4 +83,20 @@ TEST(RememberedSignIn, FillsTheSignInFieldsOfANewLoginProvider)
     auto provider = std::make_shared<QMLoginProvider>();
     EXPECT_EQ(provider->username, QStringLiteral("demo@example.com"));
     EXPECT_EQ(provider->password, QStringLiteral("demo123"));
+}
+
+TEST(RememberedSignIn, EachNewRegistryReadsItAgain)
+{
+    QMTestDocuments documents;
+    QMDataContext *first = QMDataContext::CurrentDataContext();
+    EXPECT_TRUE(first->loginProvider()->username.isEmpty());
+    ASSERT_TRUE((LogInfo{QStringLiteral("13800138000"), QStringLiteral("pw")}.writeToFile(
+        QMDataProvider::fileForCache(1))));
+    // The running registry keeps what it read; the next one reads the file anew.
+    EXPECT_TRUE(QMDataContext::CurrentDataContext()->loginProvider()->username.isEmpty());
+    QMDataContext::CloseDataContext();
+    const QMLoginProvider *login = QMDataContext::CurrentDataContext()->loginProvider();
+    EXPECT_EQ(login->username, QStringLiteral("13800138000"));
+    EXPECT_EQ(login->password, QStringLiteral("pw"));
+    QMDataContext::CloseDataContext();
 }
