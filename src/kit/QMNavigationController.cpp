@@ -26,10 +26,7 @@ QMNavigationController::~QMNavigationController()
 
 QList<QMViewController *> QMNavigationController::viewControllers() const
 {
-    QList<QMViewController *> result;
-    for (const auto &controller : m_stack)
-        result.append(controller.get());
-    return result;
+    return pointersOf(m_stack);
 }
 
 QMViewController *QMNavigationController::topViewController() const
@@ -187,13 +184,8 @@ void QMNavigationController::releaseRemoved()
 {
     std::vector<std::unique_ptr<QMViewController>> removed;
     removed.swap(m_removed);
-    for (auto &controller : removed) {
-        if (controller->isViewLoaded())
-            controller->view()->hide();
-        setParentOf(controller.get(), nullptr);
-        // Later: the pop may have been asked for by one of the screen's own buttons.
-        controller.release()->deleteLater();
-    }
+    for (auto &controller : removed)
+        discardChild(std::move(controller));
 }
 
 std::unique_ptr<QWidget> QMNavigationController::loadView()

@@ -21,12 +21,8 @@ void QMTabBarController::setViewControllers(
         m_shown->beginAppearanceTransition(false, false);
         m_shown->endAppearanceTransition();
     }
-    for (auto &old : m_controllers) {
-        if (old->isViewLoaded())
-            old->view()->hide();
-        setParentOf(old.get(), nullptr);
-        old.release()->deleteLater();
-    }
+    for (auto &old : m_controllers)
+        discardChild(std::move(old));
     m_controllers.clear();
     m_shown = nullptr;
     for (auto &controller : controllers) {
@@ -44,10 +40,7 @@ void QMTabBarController::setViewControllers(
 
 QList<QMViewController *> QMTabBarController::viewControllers() const
 {
-    QList<QMViewController *> result;
-    for (const auto &controller : m_controllers)
-        result.append(controller.get());
-    return result;
+    return pointersOf(m_controllers);
 }
 
 QMViewController *QMTabBarController::selectedViewController() const

@@ -87,6 +87,25 @@ void QMViewController::setParentOf(QMViewController *child, QMViewController *pa
         child->m_parent = parent;
 }
 
+QList<QMViewController *>
+QMViewController::pointersOf(const std::vector<std::unique_ptr<QMViewController>> &children)
+{
+    QList<QMViewController *> result;
+    for (const auto &child : children)
+        result.append(child.get());
+    return result;
+}
+
+void QMViewController::discardChild(std::unique_ptr<QMViewController> child)
+{
+    if (!child)
+        return;
+    if (child->isViewLoaded())
+        child->view()->hide();
+    child->m_parent = nullptr;
+    child.release()->deleteLater();
+}
+
 bool QMViewController::isViewVisible() const
 {
     return m_appearance == Appearance::Appearing || m_appearance == Appearance::Appeared;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QMNavigationController;
 class QMNavigationItem;
@@ -70,8 +71,12 @@ protected:
     // Children whose views are on screen whenever this screen's view is.
     virtual QList<QMViewController *> childViewControllersForAppearance() const { return {}; }
 
-    // For containers: adopting and releasing a child.
+    // For containers: adopting a child, listing children, and letting one go (it is deleted
+    // once control returns to the event loop, so it may ask for that from its own buttons).
     static void setParentOf(QMViewController *child, QMViewController *parent);
+    static QList<QMViewController *>
+    pointersOf(const std::vector<std::unique_ptr<QMViewController>> &children);
+    static void discardChild(std::unique_ptr<QMViewController> child);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

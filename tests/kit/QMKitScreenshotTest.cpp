@@ -114,30 +114,30 @@ TEST(KitScreenshot, ASampleStackInTabsLooksLikeAPhone)
     details->setTitle(QStringLiteral("影片介绍"));
     QMKitStyle::setBackgroundColor(details->view(), QMKitStyle::lightGrayColor());
     films->push(std::move(details), false);
-    QTest::qWait(QMKitStyle::slideDuration + 100);
     EXPECT_TRUE(window->saveScreenshot(directory + "/kit-pushed.png"));
     films->pop(false);
 
-    QMAlertView::show(QStringLiteral("提示"), QStringLiteral("只能显示10页!"),
-                      QStringLiteral("ok"));
-    QTest::qWait(QMKitStyle::slideDuration);
+    QMAlertView *shown = QMAlertView::show(QStringLiteral("提示"), QStringLiteral("只能显示10页!"),
+                                           QStringLiteral("ok"));
+    ASSERT_TRUE(waitUntil([&] { return !shown->graphicsEffect(); })) << "faded in";
     const QImage alert = window->screenshot();
     EXPECT_TRUE(alert.save(directory + "/kit-alert.png"));
     EXPECT_LT(pixelAt(alert, {10, 300}).lightness(), pixelAt(list, {10, 300}).lightness())
         << "the window is dimmed under an alert";
     EXPECT_EQ(pixelAt(alert, {35, 240}), QColor(Qt::white)) << "the alert's box";
-    QMAlertView::visibleAlerts().first()->clickButton();
+    shown->clickButton();
 
     auto comment = std::make_unique<QMViewController>();
     comment->setTitle(QStringLiteral("我来评论"));
     comment->navigationItem()->setRightBarButton(
         std::make_unique<QMBarButton>(QStringLiteral("返回")));
     QMKitStyle::setBackgroundColor(comment->view(), QMKitStyle::lightGrayColor());
-    films->topViewController()->presentModalViewController(
-        std::make_unique<QMNavigationController>(std::move(comment)), true);
-    QTest::qWait(QMKitStyle::slideDuration / 2);
+    auto sheetStack = std::make_unique<QMNavigationController>(std::move(comment));
+    QWidget *sheetView = sheetStack->view();
+    films->topViewController()->presentModalViewController(std::move(sheetStack), true);
+    ASSERT_TRUE(waitUntil([&] { return sheetView->y() < 300; }));
     EXPECT_TRUE(window->saveScreenshot(directory + "/kit-sheet-rising.png"));
-    QTest::qWait(QMKitStyle::slideDuration);
+    ASSERT_TRUE(waitUntil([&] { return sheetView->y() == 20; }));
     const QImage sheet = window->screenshot();
     EXPECT_TRUE(sheet.save(directory + "/kit-sheet.png"));
     EXPECT_EQ(pixelAt(sheet, {160, 470}), QMKitStyle::lightGrayColor()) << "over the tab bar";
