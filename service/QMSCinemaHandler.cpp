@@ -164,7 +164,7 @@ void QMSCinemaHandler::cinema(QMSContext &context)
                                         "park",         "content",     "indexarea"};
     for (int i = 0; i < 9; ++i)
         xml.text(texts[i], query.text(i + 1));
-    xml.text("logo", context.picture("c" + std::to_string(query.integer(0)) + ".jpg"));
+    xml.text("logo", context.picture('c', query.integer(0)));
     static const char *const marks[] = {
         "generalmark", "environmentmark", "servicemark", "audiomark", "pricemark",
         "feature",     "discount",        "pairseat",    "visacard",  "playground"};
@@ -188,15 +188,13 @@ void QMSCinemaHandler::filmsAtCinema(QMSContext &context)
     xml.open("data");
     xml.open("movieList");
     while (query.step()) {
-        const std::string poster = context.picture("m" + std::to_string(query.integer(0)) + ".jpg");
         xml.open("movie");
         xml.integer("movieid", query.integer(0));
         xml.text("moviename", query.text(1));
         xml.text("englishname", query.text(2));
         xml.text("language", query.text(3));
         xml.text("generalmark", query.text(4));
-        xml.text("logo", poster);
-        xml.text("smalllogo", poster);
+        context.posters(query.integer(0));
         xml.close();
     }
 }
@@ -229,7 +227,6 @@ void QMSCinemaHandler::screenings(QMSContext &context)
     xml.open("data");
     xml.open("mpiList");
     while (query.step()) {
-        const std::string poster = context.picture("m" + std::to_string(query.integer(1)) + ".jpg");
         xml.open("mpi");
         xml.integer("mpid", query.integer(0));
         xml.integer("movieid", query.integer(1));
@@ -237,8 +234,7 @@ void QMSCinemaHandler::screenings(QMSContext &context)
         xml.text("englishname", query.text(3));
         xml.text("language", query.text(4));
         xml.text("generalmark", query.text(5));
-        xml.text("logo", poster);
-        xml.text("smalllogo", poster);
+        context.posters(query.integer(1));
         xml.text("edition", query.text(6));
         xml.text("playdate", query.text(7));
         xml.text("playtime", query.text(8));
@@ -269,7 +265,7 @@ void QMSCinemaHandler::cinemasOfDay(QMSContext &context)
         xml.text("relatedid", id);
         xml.text("cinemaid", id);
         xml.text("cinemaname", query.text(1));
-        xml.text("logo", context.picture("c" + id + ".jpg"));
+        xml.text("logo", context.picture('c', query.integer(0)));
         xml.close();
     }
 }

@@ -55,25 +55,19 @@ void QMSCommentHandler::comments(QMSContext &context)
 {
     const std::string tag = context.required("tag");
     const std::string related = context.required("relatedid");
-    const QMSContext::Page page = context.page();
-    context.xml.open("date");
-    context.xml.open("commentList");
-    QMSCommentRecords::writeList(
-        context, "comment", "c.parent IS NULL AND c.tag = ? AND c.relatedid = ?",
-        [&](QMSStatement &query) { query.with(tag, related); }, page);
+    QMSCommentRecords::writeList(context, "commentList", "comment",
+                                 "c.parent IS NULL AND c.tag = ? AND c.relatedid = ?",
+                                 [&](QMSStatement &query) { query.with(tag, related); });
 }
 
 void QMSCommentHandler::replies(QMSContext &context)
 {
     const auto thread = context.id("commentid");
-    const QMSContext::Page page = context.page();
-    context.xml.open("date");
-    context.xml.open("reCommentList");
     // Oldest first, so that the thread reads downwards.
     QMSCommentRecords::writeList(
-        context, "recomment", "c.parent = ?",
-        [&](QMSStatement &query) { query.with(thread.value_or(-1)); }, page,
-        QMSCommentRecords::Ids::Own, "c.id ASC");
+        context, "reCommentList", "recomment", "c.parent = ?",
+        [&](QMSStatement &query) { query.with(thread.value_or(-1)); }, QMSCommentRecords::Ids::Own,
+        "c.id ASC");
 }
 
 void QMSCommentHandler::addReply(QMSContext &context)

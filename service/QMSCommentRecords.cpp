@@ -40,7 +40,7 @@ void writeComment(QMSContext &context, const QMSStatement &row, std::string_view
     xml.integer("memberid", row.integer(10));
     xml.text("nickname", row.text(11));
     xml.text("addtime", row.text(12));
-    xml.text("logo", context.picture("u" + std::to_string(row.integer(10)) + ".jpg"));
+    xml.text("logo", context.picture('u', row.integer(10)));
     xml.textIfAny("objectname", row.text(13));
     xml.textIfAny("comefrom", row.text(14));
     if (reply && !row.isNull(16)) {
@@ -59,11 +59,14 @@ void writeComment(QMSContext &context, const QMSStatement &row, std::string_view
 
 } // namespace
 
-void QMSCommentRecords::writeList(QMSContext &context, std::string_view item,
+void QMSCommentRecords::writeList(QMSContext &context, std::string_view list, std::string_view item,
                                   const std::string &condition,
-                                  const std::function<void(QMSStatement &)> &bind,
-                                  QMSContext::Page page, Ids ids, const char *order)
+                                  const std::function<void(QMSStatement &)> &bind, Ids ids,
+                                  const char *order)
 {
+    const QMSContext::Page page = context.page();
+    context.xml.open("date");
+    context.xml.open(list);
     QMSStatement query(context.db, std::string(commentSelect) + "WHERE " + condition +
                                        " ORDER BY " + order + " LIMIT ? OFFSET ?");
     bind(query);

@@ -19,11 +19,13 @@ public:
         Thread, // a reply carries the id of the post it answers, so opening it shows the thread
     };
 
-    // Writes each comment matching the condition as an element named `item`. The condition is
-    // SQL of our own over the alias "c" (the comment), with "?" for values that `bind` binds.
-    static void writeList(QMSContext &context, std::string_view item, const std::string &condition,
-                          const std::function<void(QMSStatement &)> &bind, QMSContext::Page page,
-                          Ids ids = Ids::Own, const char *order = "c.id DESC");
+    // Writes the page (`from`, `maxnum`) of comments matching the condition as `item` elements
+    // of a `list` element in `date`. The condition is SQL of our own over the alias "c" (the
+    // comment), with "?" for the values that `bind` binds.
+    static void writeList(QMSContext &context, std::string_view list, std::string_view item,
+                          const std::string &condition,
+                          const std::function<void(QMSStatement &)> &bind, Ids ids = Ids::Own,
+                          const char *order = "c.id DESC");
     // Writes the comment as `comment`; false when there is none with that id.
     static bool writeOne(QMSContext &context, long long id);
 };

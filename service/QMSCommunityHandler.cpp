@@ -79,7 +79,7 @@ void QMSCommunityHandler::nearbyMembers(QMSContext &context)
         xml.text("nickname", member.nickname);
         xml.real("pointx", member.pointx);
         xml.real("pointy", member.pointy);
-        xml.text("logo", context.picture("u" + std::to_string(member.id) + ".jpg"));
+        xml.text("logo", context.picture('u', member.id));
         xml.close();
     }
 }
@@ -145,19 +145,19 @@ void QMSCommunityHandler::follows(QMSContext &context)
     const std::string tag = context.required("tag");
     const QMSContext::Page page = context.page();
     std::string sql;
-    std::string prefix;
+    char picture = 0;
     if (tag == "member") {
         sql = "SELECT t.id, t.body, t.nickname, f.time FROM follows f JOIN members t "
               "ON t.id = CAST(f.relatedid AS INTEGER) ";
-        prefix = "u";
+        picture = 'u';
     } else if (tag == "cinema") {
         sql = "SELECT t.id, t.address, t.name, f.time FROM follows f JOIN cinemas t "
               "ON t.id = CAST(f.relatedid AS INTEGER) ";
-        prefix = "c";
+        picture = 'c';
     } else if (tag == "movie") {
         sql = "SELECT t.id, t.type, t.name, f.time FROM follows f JOIN films t "
               "ON t.id = CAST(f.relatedid AS INTEGER) ";
-        prefix = "m";
+        picture = 'm';
     } else {
         throw QMSRefusal(400, "参数格式错误：tag");
     }
@@ -169,14 +169,13 @@ void QMSCommunityHandler::follows(QMSContext &context)
     xml.open("date");
     xml.open("collectList");
     while (query.step()) {
-        const std::string id = std::to_string(query.integer(0));
         xml.open("collect");
         xml.text("body", query.text(1));
         xml.text("time", query.text(3));
         xml.text("tag", tag);
-        xml.text("relatedid", id);
+        xml.integer("relatedid", query.integer(0));
         xml.text("name", query.text(2));
-        xml.text("logo", context.picture(prefix + id + ".jpg"));
+        xml.text("logo", context.picture(picture, query.integer(0)));
         xml.close();
     }
 }

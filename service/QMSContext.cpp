@@ -24,6 +24,18 @@ std::string QMSContext::picture(std::string_view name) const
     return url;
 }
 
+std::string QMSContext::picture(char kind, long long id) const
+{
+    return picture(kind + std::to_string(id) + ".jpg");
+}
+
+void QMSContext::posters(long long film)
+{
+    const std::string poster = picture('m', film);
+    xml.text("logo", poster);
+    xml.text("smalllogo", poster);
+}
+
 std::string QMSContext::address(std::string_view path) const
 {
     return m_site + std::string(path);

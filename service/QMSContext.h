@@ -34,6 +34,11 @@ public:
 
     // "http://HOST:PORT/pictures/NAME"
     std::string picture(std::string_view name) const;
+    // The picture of a record: 'm' posters, 'c' cinema photos, 'u' member portraits.
+    std::string picture(char kind, long long id) const;
+    // A film's `logo` and `smalllogo`: the same picture, so the details screen takes the poster
+    // the shelf loaded.
+    void posters(long long film);
     // "http://HOST:PORT" + path
     std::string address(std::string_view path) const;
 

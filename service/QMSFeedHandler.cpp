@@ -90,35 +90,27 @@ const char *const mentionsMember =
 void QMSFeedHandler::memberPosts(QMSContext &context)
 {
     const long long member = memberOf(context);
-    const QMSContext::Page page = context.page();
-    context.xml.open("date");
-    context.xml.open("commentList");
     // Newest first: the people-nearby map shows the first as the member's latest post.
-    QMSCommentRecords::writeList(
-        context, "comment", "c.parent IS NULL AND c.member = ?",
-        [&](QMSStatement &query) { query.with(member); }, page);
+    QMSCommentRecords::writeList(context, "commentList", "comment",
+                                 "c.parent IS NULL AND c.member = ?",
+                                 [&](QMSStatement &query) { query.with(member); });
 }
 
 void QMSFeedHandler::interest(QMSContext &context)
 {
     const long long member = memberOf(context);
     const Filter area = areaFilter(context, member, context.text("type"), std::nullopt);
-    const QMSContext::Page page = context.page();
-    context.xml.open("date");
-    context.xml.open("commentList");
     // What concerns a member: posts by those they follow, posts addressed to them, mentions.
     const std::string condition =
         "c.parent IS NULL AND " + area.condition +
         " AND (c.member IN (SELECT CAST(relatedid AS INTEGER) FROM follows WHERE member = ? "
         "AND tag = 'member') OR (c.tag = 'member' AND c.relatedid = ?) OR " +
         mentionsMember + ")";
-    QMSCommentRecords::writeList(
-        context, "comment", condition,
-        [&](QMSStatement &query) {
-            area.bind(query);
-            query.with(member, std::to_string(member), member);
-        },
-        page);
+    QMSCommentRecords::writeList(context, "commentList", "comment", condition,
+                                 [&](QMSStatement &query) {
+                                     area.bind(query);
+                                     query.with(member, std::to_string(member), member);
+                                 });
 }
 
 void QMSFeedHandler::square(QMSContext &context)
@@ -132,44 +124,31 @@ void QMSFeedHandler::square(QMSContext &context)
             sent = Position{latitude, longitude};
     }
     const Filter area = areaFilter(context, member, context.text("type"), sent);
-    const QMSContext::Page page = context.page();
-    context.xml.open("date");
-    context.xml.open("squareList");
-    QMSCommentRecords::writeList(context, "comment", "c.parent IS NULL AND " + area.condition,
-                                 area.bind, page);
+    QMSCommentRecords::writeList(context, "squareList", "comment",
+                                 "c.parent IS NULL AND " + area.condition, area.bind);
 }
 
 void QMSFeedHandler::received(QMSContext &context)
 {
     const long long member = memberOf(context);
-    const QMSContext::Page page = context.page();
-    context.xml.open("date");
-    context.xml.open("reCommentList");
     QMSCommentRecords::writeList(
-        context, "recomment",
+        context, "reCommentList", "recomment",
         "c.member <> ? AND c.parent IN (SELECT id FROM comments WHERE member = ?)",
-        [&](QMSStatement &query) { query.with(member, member); }, page,
-        QMSCommentRecords::Ids::Thread);
+        [&](QMSStatement &query) { query.with(member, member); }, QMSCommentRecords::Ids::Thread);
 }
 
 void QMSFeedHandler::sent(QMSContext &context)
 {
     const long long member = memberOf(context);
-    const QMSContext::Page page = context.page();
-    context.xml.open("date");
-    context.xml.open("reCommentList");
     QMSCommentRecords::writeList(
-        context, "recomment", "c.parent IS NOT NULL AND c.member = ?",
-        [&](QMSStatement &query) { query.with(member); }, page, QMSCommentRecords::Ids::Thread);
+        context, "reCommentList", "recomment", "c.parent IS NOT NULL AND c.member = ?",
+        [&](QMSStatement &query) { query.with(member); }, QMSCommentRecords::Ids::Thread);
 }
 
 void QMSFeedHandler::mentions(QMSContext &context)
 {
     const long long member = memberOf(context);
-    const QMSContext::Page page = context.page();
-    context.xml.open("date");
-    context.xml.open("commentList");
     QMSCommentRecords::writeList(
-        context, "comment", mentionsMember, [&](QMSStatement &query) { query.with(member); }, page,
-        QMSCommentRecords::Ids::Thread);
+        context, "commentList", "comment", mentionsMember,
+        [&](QMSStatement &query) { query.with(member); }, QMSCommentRecords::Ids::Thread);
 }

@@ -19,7 +19,6 @@ void writeFilmList(QMSContext &context, const char *state, int from, int maxnum)
     xml.open("data");
     xml.open("movieList");
     while (query.step()) {
-        const std::string poster = context.picture("m" + std::to_string(query.integer(0)) + ".jpg");
         xml.open("movie");
         xml.integer("movieid", query.integer(0));
         xml.text("moviename", query.text(1));
@@ -27,8 +26,7 @@ void writeFilmList(QMSContext &context, const char *state, int from, int maxnum)
         xml.text("director", query.text(3));
         xml.text("actors", query.text(4));
         xml.text("openingdate", query.text(5));
-        xml.text("logo", poster);
-        xml.text("smalllogo", poster);
+        context.posters(query.integer(0));
         xml.integer("cinemanum", query.integer(6));
         xml.integer("ordercinemanum", query.integer(7));
         xml.text("length", query.text(8));
@@ -42,16 +40,15 @@ void writeFilmList(QMSContext &context, const char *state, int from, int maxnum)
 void QMSFilmHandler::film(QMSContext &context)
 {
     const auto id = context.id("movieid");
-    QMSStatement query(context.db,
-                       "SELECT id, name, englishname, generalmark, language, type, state, "
-                       "director, actors, honor, length, content, hotvalue, storymark, "
-                       "performmark, audiomark, screenmark, releasedate, cinemanum, "
-                       "ordercinemanum FROM films WHERE id = ?");
+    QMSStatement query(context.db, "SELECT id, name, englishname, generalmark, language, type, "
+                                   "CASE state WHEN 'now' THEN '热映' ELSE '即将上映' END, "
+                                   "director, actors, honor, length, content, hotvalue, storymark, "
+                                   "performmark, audiomark, screenmark, releasedate, cinemanum, "
+                                   "ordercinemanum FROM films WHERE id = ?");
     query.with(id.value_or(-1));
     if (!query.step())
         throw QMSRefusal(404, "影片不存在");
 
-    const std::string poster = context.picture("m" + std::to_string(query.integer(0)) + ".jpg");
     QMSXmlWriter &xml = context.xml;
     xml.open("data");
     xml.open("movie");
@@ -60,15 +57,9 @@ void QMSFilmHandler::film(QMSContext &context)
                                         "type",      "state",       "director",    "actors",
                                         "honor",     "length",      "content",     "hotvalue",
                                         "storymark", "performmark", "audiomark",   "screenmark"};
-    for (int i = 0; i < 16; ++i) {
-        if (i == 5) {
-            xml.text("state", query.text(6) == "now" ? "热映" : "即将上映");
-            continue;
-        }
+    for (int i = 0; i < 16; ++i)
         xml.text(texts[i], query.text(i + 1));
-    }
-    xml.text("logo", poster);
-    xml.text("smalllogo", poster);
+    context.posters(query.integer(0));
     xml.text("releasedate", query.text(17));
     xml.integer("cinemanum", query.integer(18));
     xml.integer("ordercinemanum", query.integer(19));

@@ -178,7 +178,7 @@ void QMSMemberHandler::memberInfo(QMSContext &context)
     xml.text("email", maskedEmail(member.text(4)));
     xml.text("mobile", maskedMobile(member.text(5)));
     xml.text("sex", member.text(6));
-    xml.text("logo", context.picture("u" + std::to_string(member.integer(0)) + ".jpg"));
+    xml.text("logo", context.picture('u', member.integer(0)));
     xml.text("position", member.text(7));
     xml.integer("banlance", member.integer(8));
 }

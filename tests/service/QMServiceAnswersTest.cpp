@@ -1,5 +1,4 @@
-#include "QMServiceSamples.h"
-#include "QMTestService.h"
+#include "QMServiceSuite.h"
 
 #include <QImage>
 #include <QSet>
@@ -9,21 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class ServiceAnswers : public ::testing::Test
-{
-protected:
-    static void SetUpTestSuite() { service = std::make_unique<QMTestService>(); }
-    static void TearDownTestSuite() { service.reset(); }
-    void SetUp() override { ASSERT_TRUE(service->isRunning()) << service->log().toStdString(); }
-
-    static std::unique_ptr<QMTestService> service;
-    QMServiceClient client{service->port()};
-};
-std::unique_ptr<QMTestService> ServiceAnswers::service;
+using ServiceAnswers = QMServiceSuite;
 
 QByteArray fetch(const QString &address)
 {
@@ -38,11 +25,9 @@ QByteArray fetch(const QString &address)
 
 TEST_F(ServiceAnswers, EveryKindAnswersWithTheRecordTheClientMaps)
 {
-    QMServiceSamples samples(client);
-    ASSERT_TRUE(samples.isReady());
     for (const QMServiceClient::Kind &kind : QMServiceClient::kinds()) {
         SCOPED_TRACE("kind " + std::to_string(kind.number));
-        const auto answer = client.send(kind.number, samples.values(kind.number));
+        const auto answer = client->send(kind.number, samples->values(kind.number));
         EXPECT_EQ(answer.status, 200) << answer.body.toStdString();
         const auto record = answer.record();
         ASSERT_TRUE(record) << answer.body.toStdString();
@@ -61,15 +46,14 @@ TEST_F(ServiceAnswers, EveryKindAnswersWithTheRecordTheClientMaps)
 
 TEST_F(ServiceAnswers, SingleRecordsCarryTheFieldsTheScreensShow)
 {
-    QMServiceSamples samples(client);
-    const auto cinema = client.send(3, samples.values(3)).record();
+    const auto cinema = client->send(3, samples->values(3)).record();
     ASSERT_TRUE(cinema);
     for (const char *field : {"cinemaid", "cinemaname", "address", "contactphone", "transport",
                               "opentime", "content", "generalmark", "pointx", "pointy", "open"})
         EXPECT_FALSE(cinema->find(field)->text.isEmpty()) << field;
     EXPECT_EQ(cinema->find("cinemaname")->text, "人民广场星河影城");
 
-    const auto film = client.send(6, samples.values(6)).record();
+    const auto film = client->send(6, samples->values(6)).record();
     ASSERT_TRUE(film);
     for (const char *field :
          {"movieid", "moviename", "generalmark", "director", "actors", "length", "content", "logo",
@@ -79,7 +63,7 @@ TEST_F(ServiceAnswers, SingleRecordsCarryTheFieldsTheScreensShow)
     EXPECT_EQ(film->find("logo")->text, film->find("smalllogo")->text);
     EXPECT_GE(film->find("cinemanum")->text.toInt(), film->find("ordercinemanum")->text.toInt());
 
-    const auto member = client.send(26, samples.values(26)).record();
+    const auto member = client->send(26, samples->values(26)).record();
     ASSERT_TRUE(member);
     EXPECT_EQ(member->find("nickname")->text, "影迷小林");
     EXPECT_EQ(member->find("mobile")->text, "138****8000");
@@ -89,7 +73,7 @@ TEST_F(ServiceAnswers, SingleRecordsCarryTheFieldsTheScreensShow)
 
 TEST_F(ServiceAnswers, FilmListsCarryTheShelfFieldsAndPicturesOfTheirOwn)
 {
-    const auto now = client.send(7, {}).items();
+    const auto now = client->send(7, {}).items();
     ASSERT_GE(now.size(), 25);
     EXPECT_EQ(now.first().value("moviename"), "星际归途");
     EXPECT_GE(now.first().value("actors").size(), 16);
@@ -108,18 +92,18 @@ TEST_F(ServiceAnswers, FilmListsCarryTheShelfFieldsAndPicturesOfTheirOwn)
     EXPECT_FALSE(QImage::fromData(a).isNull());
     EXPECT_EQ(QImage::fromData(a).size(), QSize(180, 240));
     EXPECT_NE(a, b);
-    const auto member = client.send(26, {{"memberid", "5002"}}).record();
+    const auto member = client->send(26, {{"memberid", "5002"}}).record();
     EXPECT_FALSE(QImage::fromData(fetch(member->find("logo")->text)).isNull());
     EXPECT_TRUE(
         fetch(QString("http://127.0.0.1:%1/pictures/none.jpg").arg(service->port())).isEmpty());
 
     const QMServiceClient::Values soon = {{"charging", "times"}, {"from", "0"}, {"maxnum", "100"}};
-    EXPECT_GE(client.send(8, soon).items().size(), 12);
+    EXPECT_GE(client->send(8, soon).items().size(), 12);
 }
 
 TEST_F(ServiceAnswers, DistrictsAreShanghaisSixteenAndEveryOneHasCinemas)
 {
-    const auto districts = client.send(9, {{"citycode", "310000"}}).items();
+    const auto districts = client->send(9, {{"citycode", "310000"}}).items();
     QStringList codes;
     for (const QMXmlNode &district : districts)
         codes.append(district.value("countycode"));
@@ -128,13 +112,13 @@ TEST_F(ServiceAnswers, DistrictsAreShanghaisSixteenAndEveryOneHasCinemas)
                                   "310117", "310118", "310120", "310151"}));
     EXPECT_EQ(districts.first().value("briefname"), "黄浦");
     EXPECT_EQ(districts.last().value("briefname"), "崇明");
-    EXPECT_TRUE(client.send(9, {{"citycode", "110000"}}).items().isEmpty());
+    EXPECT_TRUE(client->send(9, {{"citycode", "110000"}}).items().isEmpty());
 
     QSet<QString> cinemas;
     int open = 0;
     int unplaced = 0;
     for (const QString &code : codes) {
-        const auto list = client.send(0, {{"countycode", code}}).items();
+        const auto list = client->send(0, {{"countycode", code}}).items();
         EXPECT_FALSE(list.isEmpty()) << code.toStdString();
         for (const QMXmlNode &cinema : list) {
             cinemas.insert(cinema.value("cinemaid"));
@@ -152,13 +136,13 @@ TEST_F(ServiceAnswers, DistrictsAreShanghaisSixteenAndEveryOneHasCinemas)
     EXPECT_GT(open, 10);
     EXPECT_LT(open, cinemas.size());
     EXPECT_EQ(unplaced, 1);
-    EXPECT_TRUE(client.send(0, {{"countycode", "999999"}}).items().isEmpty());
-    EXPECT_TRUE(client.send(0, {}).record()) << "no district: an empty list, not a failure";
+    EXPECT_TRUE(client->send(0, {{"countycode", "999999"}}).items().isEmpty());
+    EXPECT_TRUE(client->send(0, {}).record()) << "no district: an empty list, not a failure";
 }
 
 TEST_F(ServiceAnswers, NearbyCinemasComeNearestFirst)
 {
-    const auto near = client.send(1, {{"pointx", "121.475"}, {"pointy", "31.229"}}).items();
+    const auto near = client->send(1, {{"pointx", "121.475"}, {"pointy", "31.229"}}).items();
     ASSERT_FALSE(near.isEmpty());
     EXPECT_EQ(near.first().value("cinemaid"), "2001");
     int previous = 0;
@@ -169,7 +153,7 @@ TEST_F(ServiceAnswers, NearbyCinemasComeNearestFirst)
         previous = distance;
     }
     // Before the first fix every cinema is listed and the client measures the distance.
-    const auto all = client.send(1, {{"pointx", "0.000"}, {"pointy", "0.000"}}).items();
+    const auto all = client->send(1, {{"pointx", "0.000"}, {"pointy", "0.000"}}).items();
     EXPECT_GE(all.size(), 40);
     for (const QMXmlNode &cinema : all)
         EXPECT_EQ(cinema.value("distance"), "0");
@@ -179,17 +163,17 @@ TEST_F(ServiceAnswers, ScreeningsRunFromTodayToSixDaysAhead)
 {
     for (int day = 0; day <= 6; ++day) {
         const QString date = QMServiceClient::shanghaiDay(day);
-        EXPECT_GE(client.send(27, {{"playdate", date}}).items().size(), 40) << day;
-        const auto showing = client.send(2, {{"movieid", "1001"}, {"playdate", date}}).items();
+        EXPECT_GE(client->send(27, {{"playdate", date}}).items().size(), 40) << day;
+        const auto showing = client->send(2, {{"movieid", "1001"}, {"playdate", date}}).items();
         EXPECT_FALSE(showing.isEmpty()) << day;
     }
     EXPECT_TRUE(
-        client.send(27, {{"playdate", QMServiceClient::shanghaiDay(30)}}).items().isEmpty());
+        client->send(27, {{"playdate", QMServiceClient::shanghaiDay(30)}}).items().isEmpty());
 
     QSet<QString> editions;
     bool priced = false;
     for (const QMXmlNode &screening :
-         QMServiceSamples::screenings(client, "2001", "1001", QMServiceClient::shanghaiDay(1))) {
+         QMServiceSamples::screenings(*client, "2001", "1001", QMServiceClient::shanghaiDay(1))) {
         EXPECT_EQ(screening.value("playdate"), QMServiceClient::shanghaiDay(1));
         EXPECT_EQ(screening.value("movieid"), "1001");
         EXPECT_EQ(screening.value("playtime").size(), 5);
@@ -200,21 +184,20 @@ TEST_F(ServiceAnswers, ScreeningsRunFromTodayToSixDaysAhead)
     EXPECT_TRUE(priced);
     EXPECT_GE(editions.size(), 2);
     // The films a cinema shows are the films of its screenings.
-    const auto films = client.send(4, {{"cinemaid", "2001"}}).items();
+    const auto films = client->send(4, {{"cinemaid", "2001"}}).items();
     EXPECT_GE(films.size(), 3);
     EXPECT_EQ(films.first().value("movieid"), "1001");
 }
 
 TEST_F(ServiceAnswers, SeatMapsFitTheirGrid)
 {
-    QMServiceSamples samples(client);
     int aisleRows = 0;
     int locked = 0;
     for (const QMXmlNode &screening :
-         QMServiceSamples::screenings(client, "2001", "1001", QMServiceClient::shanghaiDay(2))) {
+         QMServiceSamples::screenings(*client, "2001", "1001", QMServiceClient::shanghaiDay(2))) {
         if (screening.value("open") != "true")
             continue;
-        const auto answer = client.send(10, {{"mpid", screening.value("mpid")}});
+        const auto answer = client->send(10, {{"mpid", screening.value("mpid")}});
         const auto map = answer.record();
         ASSERT_TRUE(map);
         const QList<QMXmlNode> rows = answer.items();
@@ -232,5 +215,5 @@ TEST_F(ServiceAnswers, SeatMapsFitTheirGrid)
     }
     EXPECT_GT(locked, 0);
     EXPECT_GT(aisleRows, 0) << "some hall of the cinema has a cross aisle";
-    EXPECT_GE(samples.freeSeats.size(), 30);
+    EXPECT_GE(samples->freeSeats.size(), 30);
 }

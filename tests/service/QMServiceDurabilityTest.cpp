@@ -1,3 +1,4 @@
+#include "QMServiceDatabase.h"
 #include "QMServiceSamples.h"
 #include "QMTestService.h"
 
@@ -5,32 +6,12 @@
 #include <QProcess>
 #include <QThread>
 
-#include <sqlite3.h>
-
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
 namespace {
-
-QStringList databaseRows(const QString &path, const char *sql)
-{
-    sqlite3 *db = nullptr;
-    QStringList rows;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_stmt *statement = nullptr;
-        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK) {
-            while (sqlite3_step(statement) == SQLITE_ROW)
-                rows.append(QString::fromUtf8(
-                    reinterpret_cast<const char *>(sqlite3_column_text(statement, 0))));
-        }
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return rows;
-}
 
 QStringList postsOf(const QMServiceClient &client, const QString &member)
 {
@@ -117,11 +98,11 @@ TEST(ServiceDurability, AKillDuringWritesLeavesAConsistentDatabase)
         writer.join();
 
     const QString path = service.databasePath();
-    EXPECT_EQ(databaseRows(path, "PRAGMA integrity_check"), QStringList({"ok"}));
-    EXPECT_TRUE(databaseRows(path, "PRAGMA foreign_key_check").isEmpty());
+    EXPECT_EQ(QMServiceDatabase::rows(path, "PRAGMA integrity_check"), QStringList({"ok"}));
+    EXPECT_TRUE(QMServiceDatabase::rows(path, "PRAGMA foreign_key_check").isEmpty());
 
     const QStringList stored =
-        databaseRows(path, "SELECT body FROM comments WHERE body LIKE 'writer %'");
+        QMServiceDatabase::rows(path, "SELECT body FROM comments WHERE body LIKE 'writer %'");
     for (const QString &body : acknowledged)
         EXPECT_TRUE(stored.contains(body)) << "acknowledged but lost: " << body.toStdString();
 

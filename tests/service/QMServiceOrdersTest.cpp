@@ -1,10 +1,8 @@
-#include "QMServiceSamples.h"
-#include "QMTestService.h"
+#include "QMServiceDatabase.h"
+#include "QMServiceSuite.h"
 
 #include <QThread>
 #include <QUrl>
-
-#include <sqlite3.h>
 
 #include <gtest/gtest.h>
 
@@ -14,33 +12,16 @@
 
 namespace {
 
-class ServiceOrders : public ::testing::Test
+class ServiceOrders : public QMServiceSuite
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        service = std::make_unique<QMTestService>();
-        if (service->isRunning())
-            samples = std::make_unique<QMServiceSamples>(QMServiceClient(service->port()));
-    }
-    static void TearDownTestSuite()
-    {
-        samples.reset();
-        service.reset();
-    }
-    void SetUp() override
-    {
-        ASSERT_TRUE(service->isRunning()) << service->log().toStdString();
-        ASSERT_TRUE(samples->isReady());
-    }
-
     QMServiceClient::Answer order(const QString &seats, const QString &mpid = {},
                                   const QString &token = {})
     {
-        return client.send(11, {{"memberEncode", token.isEmpty() ? samples->token : token},
-                                {"mpid", mpid.isEmpty() ? samples->mpid : mpid},
-                                {"mobile", "13800138000"},
-                                {"seatLabel", seats}});
+        return client->send(11, {{"memberEncode", token.isEmpty() ? samples->token : token},
+                                 {"mpid", mpid.isEmpty() ? samples->mpid : mpid},
+                                 {"mobile", "13800138000"},
+                                 {"seatLabel", seats}});
     }
 
     // Seats still free, taken from the back of the hall so tests do not meet.
@@ -51,29 +32,7 @@ protected:
             seats.append(samples->freeSeats.takeLast());
         return seats;
     }
-
-    static std::unique_ptr<QMTestService> service;
-    static std::unique_ptr<QMServiceSamples> samples;
-    QMServiceClient client{service->port()};
 };
-std::unique_ptr<QMTestService> ServiceOrders::service;
-std::unique_ptr<QMServiceSamples> ServiceOrders::samples;
-
-long long databaseNumber(const QString &path, const char *sql)
-{
-    sqlite3 *db = nullptr;
-    long long number = -1;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_stmt *statement = nullptr;
-        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW)
-            number = sqlite3_column_int64(statement, 0);
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return number;
-}
 
 QString payAddress(const QString &payurl, const QString &user, const QString &password)
 {
@@ -110,7 +69,7 @@ TEST_F(ServiceOrders, AnOrderHoldsItsSeatsAndCarriesItsPaymentPage)
     EXPECT_TRUE(payurl.contains("?tradeno=" + record->value("tradeno")));
 
     // The seats now show as locked, and cannot be ordered again.
-    const QStringList free = QMServiceSamples::seatsOf(client, samples->mpid);
+    const QStringList free = QMServiceSamples::seatsOf(*client, samples->mpid);
     for (const QString &seat : seats)
         EXPECT_FALSE(free.contains(seat)) << seat.toStdString();
     EXPECT_EQ(order(seats.first()).error(), "所选座位已被占用，请重新选择");
@@ -127,22 +86,22 @@ TEST_F(ServiceOrders, OrdersThatCannotBeKeptAreRefused)
     EXPECT_EQ(order("1").error(), "座位格式错误");
     EXPECT_EQ(order("1:ZL").error(), "座位不存在：1排ZL座");
     EXPECT_EQ(client
-                  .send(11, {{"memberEncode", samples->token},
-                             {"mpid", samples->mpid},
-                             {"mobile", "1380013"},
-                             {"seatLabel", seats.first()}})
+                  ->send(11, {{"memberEncode", samples->token},
+                              {"mpid", samples->mpid},
+                              {"mobile", "1380013"},
+                              {"seatLabel", seats.first()}})
                   .error(),
               "手机号码格式不正确");
     // Yesterday's screenings sell nothing: neither seat map nor order.
     const auto past =
-        QMServiceSamples::screenings(client, "2001", "1001", QMServiceClient::shanghaiDay(-1));
+        QMServiceSamples::screenings(*client, "2001", "1001", QMServiceClient::shanghaiDay(-1));
     ASSERT_FALSE(past.isEmpty());
     const QString closed = past.first().value("mpid");
     EXPECT_EQ(past.first().value("open"), "false");
-    EXPECT_EQ(client.send(10, {{"mpid", closed}}).error(), "该场次已停止售票");
+    EXPECT_EQ(client->send(10, {{"mpid", closed}}).error(), "该场次已停止售票");
     EXPECT_EQ(order("1:1", closed).error(), "该场次已停止售票");
     // None of the refused orders took a seat.
-    const QStringList free = QMServiceSamples::seatsOf(client, samples->mpid);
+    const QStringList free = QMServiceSamples::seatsOf(*client, samples->mpid);
     for (const QString &seat : seats)
         EXPECT_TRUE(free.contains(seat)) << seat.toStdString();
 }
@@ -154,14 +113,15 @@ TEST_F(ServiceOrders, ThePaymentPageServesOnlyTheMemberWhoOrdered)
     const QString payurl = placed->value("payurl");
 
     const auto wrongEncode =
-        client.get(pathOf(payurl + "&username=demo@example.com&password=demo123&key=" +
-                          QMServiceClient::partnerKey() + "&encode=0"));
+        client->get(pathOf(payurl + "&username=demo@example.com&password=demo123&key=" +
+                           QMServiceClient::partnerKey() + "&encode=0"));
     EXPECT_EQ(wrongEncode.status, 403);
     EXPECT_FALSE(wrongEncode.body.contains("确认支付"));
-    const auto stranger = client.get(pathOf(payAddress(payurl, "user02@example.com", "member123")));
+    const auto stranger =
+        client->get(pathOf(payAddress(payurl, "user02@example.com", "member123")));
     EXPECT_EQ(stranger.status, 403);
 
-    const auto page = client.get(pathOf(payAddress(payurl, "demo@example.com", "demo123")));
+    const auto page = client->get(pathOf(payAddress(payurl, "demo@example.com", "demo123")));
     ASSERT_EQ(page.status, 200);
     EXPECT_TRUE(page.body.contains("确认支付"));
     EXPECT_TRUE(page.body.contains(placed->value("tradeno").toUtf8()));
@@ -172,16 +132,17 @@ TEST_F(ServiceOrders, ThePaymentPageServesOnlyTheMemberWhoOrdered)
     ASSERT_EQ(token.size(), 32);
 
     const QByteArray tradeno = placed->value("tradeno").toUtf8();
-    EXPECT_EQ(client.post("/shanghai/pay.xhtml", "tradeno=" + tradeno + "&token=0").status, 403);
-    const auto paid = client.post("/shanghai/pay.xhtml", "tradeno=" + tradeno + "&token=" + token);
+    EXPECT_EQ(client->post("/shanghai/pay.xhtml", "tradeno=" + tradeno + "&token=0").status, 403);
+    const auto paid = client->post("/shanghai/pay.xhtml", "tradeno=" + tradeno + "&token=" + token);
     EXPECT_EQ(paid.status, 200);
     EXPECT_TRUE(paid.body.contains("支付成功"));
     EXPECT_TRUE(service->log().contains("collection code"));
-    EXPECT_EQ(databaseNumber(service->databasePath(),
-                             ("SELECT COUNT(*) FROM orders WHERE state = 'paid' AND tradeno = '" +
-                              tradeno + "'")
-                                 .constData()),
-              1);
+    EXPECT_EQ(
+        QMServiceDatabase::number(
+            service->databasePath(),
+            ("SELECT COUNT(*) FROM orders WHERE state = 'paid' AND tradeno = '" + tradeno + "'")
+                .constData()),
+        1);
 }
 
 TEST_F(ServiceOrders, OfManyOrdersRacingForOneSeatExactlyOneWins)
@@ -215,7 +176,7 @@ TEST_F(ServiceOrders, OverlappingOrdersNeverShareASeatAndNoneIsLost)
 {
     // Racers ask for seat pairs (0,1), (1,2), (2,3)…: winners must be disjoint.
     const QStringList row = takeSeats(13);
-    const long long before = databaseNumber(
+    const long long before = QMServiceDatabase::number(
         service->databasePath(),
         ("SELECT COUNT(*) FROM order_seats WHERE screening = " + samples->mpid.toUtf8())
             .constData());
@@ -236,12 +197,12 @@ TEST_F(ServiceOrders, OverlappingOrdersNeverShareASeatAndNoneIsLost)
         taken += win;
     EXPECT_GE(taken.size(), 2);
     EXPECT_EQ(taken.removeDuplicates(), 0) << taken.join(' ').toStdString();
-    const long long after = databaseNumber(
+    const long long after = QMServiceDatabase::number(
         service->databasePath(),
         ("SELECT COUNT(*) FROM order_seats WHERE screening = " + samples->mpid.toUtf8())
             .constData());
     EXPECT_EQ(after - before, taken.size());
-    const QStringList free = QMServiceSamples::seatsOf(client, samples->mpid);
+    const QStringList free = QMServiceSamples::seatsOf(*client, samples->mpid);
     for (const QString &seat : taken)
         EXPECT_FALSE(free.contains(seat));
 }
