@@ -29,10 +29,11 @@ void QMScrollIndicator::flash(const QPointF &offset, const QSize &contentSize)
 {
     m_offset = offset;
     m_contentSize = contentSize;
+    if (m_opacity <= 0.0)
+        raise(); // above whatever was added to the view since it last showed
     m_fade.stop();
     m_opacity = 1.0;
     m_linger.start();
-    raise();
     update();
 }
 

@@ -35,13 +35,7 @@ QMTableView::QMTableView(QWidget *parent)
     connect(&m_highlightDelay, &QTimer::timeout, this, [this] { showRowState(m_pressedRow); });
 }
 
-QMTableView::~QMTableView()
-{
-    for (const auto &cells : std::as_const(m_reusable)) {
-        for (const QPointer<QMTableViewCell> &cell : cells)
-            delete cell.data(); // parentless while they wait
-    }
-}
+QMTableView::~QMTableView() = default;
 
 void QMTableView::setDataSource(QMTableViewDataSource *dataSource)
 {

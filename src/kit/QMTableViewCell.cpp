@@ -109,7 +109,7 @@ void QMTableViewCell::relayout()
 {
     int left = 10;
     const int right = width() - (m_accessory == Accessory::None ? 10 : accessoryWidth + 6);
-    if (m_imageView && m_imageView->pixmap().isNull() == false) {
+    if (m_imageView && !m_imageView->pixmap().isNull()) {
         const QSize size = m_imageView->pixmap().deviceIndependentSize().toSize().boundedTo(
             QSize(height() - 4, height() - 4));
         m_imageView->setGeometry(left, (height() - size.height()) / 2, size.width(), size.height());
