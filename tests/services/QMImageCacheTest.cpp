@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
 #include <httplib.h>
@@ -80,6 +81,9 @@ public:
         });
         m_port = m_server.bind_to_any_port("127.0.0.1");
         m_thread = std::thread([this] { m_server.listen_after_bind(); });
+        // A stop() before the accept loop runs would be lost and the join would never end.
+        for (int waited = 0; m_port > 0 && !m_server.is_running() && waited < 10000; ++waited)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 
     ~PictureServer()
@@ -122,10 +126,13 @@ class Requestor : public QObject, public QMImageCacheDelegate
 public:
     void didRecievedImageForUrl(const QImage &image, const QString &url) override
     {
+        EXPECT_EQ(QThread::currentThread(), qApp->thread()); // screens are only touched there
         images.append({url, image});
     }
-    void didRunIntoErrorForUrl(const std::optional<QMError> &, const QString &url) override
+    void didRunIntoErrorForUrl(const std::optional<QMError> &error, const QString &url) override
     {
+        EXPECT_EQ(QThread::currentThread(), qApp->thread());
+        EXPECT_FALSE(error.has_value());
         failures.append(url);
     }
     int calls() const { return int(images.size() + failures.size()); }
