@@ -37,6 +37,7 @@ public:
     void setTintColor(const QColor &color);
 
     bool isNavigationBarHidden() const { return m_barHidden; }
+    // The bar goes or comes at once, animated or not; the screen takes or gives up its room.
     void setNavigationBarHidden(bool hidden, bool animated);
 
     // True while a push or pop is moving.
