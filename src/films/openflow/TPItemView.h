@@ -43,10 +43,6 @@ public:
                                                        qreal originalImageHeight,
                                                        qreal reflectionFraction);
     const QImage &image() const { return m_image; }
-    // True when the picture above its reflection has no transparent pixel: what lies behind
-    // it need not be drawn.
-    bool isPictureOpaque() const { return m_pictureOpaque; }
-    void setPictureOpaque(bool opaque) { m_pictureOpaque = opaque; }
 
     int number() const { return m_number; }
     void setNumber(int number);
@@ -65,7 +61,6 @@ public:
 
 private:
     QImage m_image;
-    bool m_pictureOpaque = false;
     int m_number = 0;
     qreal m_horizontalPosition = 0;
     qreal m_verticalPosition = 0;

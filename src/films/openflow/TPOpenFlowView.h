@@ -82,16 +82,18 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
-    struct DrawItem
-    {
-        const TPItemView *cover;
-        QTransform transform;
-    };
     struct CoverImage
     {
         QImage image; // with its reflection
+        QImage drawn; // the same inside a transparent pixel, which smooths the turned edges
         qreal originalHeight = 0;
-        bool opaque = false; // the picture above the reflection
+        bool opaque = false; // the picture above the reflection: what it hides is not drawn
+    };
+    struct DrawItem
+    {
+        const TPItemView *cover;
+        const CoverImage *picture;
+        QTransform transform;
     };
 
     void setUpInitialState();
@@ -115,6 +117,8 @@ private:
 
     static CoverImage makeCoverImage(const QImage &picture);
     static void showImage(TPItemView *cover, const CoverImage &coverImage);
+    // The picture a cover shows: its own once handed over, else the default one.
+    const CoverImage &coverImageFor(const TPItemView *cover) const;
 
     QMWeakDelegate<TPOpenFlowViewDataSource> m_dataSource;
     QMWeakDelegate<TPOpenFlowViewDelegate> m_viewDelegate;
