@@ -101,6 +101,10 @@ TEST(KitScreenshot, ASampleStackInTabsLooksLikeAPhone)
     window->setRootViewController(&tabs);
     auto *films = static_cast<QMNavigationController *>(tabs.viewControllers().first());
 
+    auto *table = static_cast<QMTableView *>(films->topViewController()->view());
+    tap(table, QPoint(160, 64 + 30));
+    ASSERT_EQ(table->selectedRow(), 1);
+
     const QImage list = window->screenshot();
     EXPECT_EQ(list.size(), QSize(320, 480) * list.devicePixelRatio());
     EXPECT_TRUE(list.save(directory + "/kit-list.png"));
@@ -109,6 +113,8 @@ TEST(KitScreenshot, ASampleStackInTabsLooksLikeAPhone)
     EXPECT_GT(bar.red(), 200);
     EXPECT_LT(bar.blue(), 90) << "orange navigation bar";
     EXPECT_GT(pixelAt(list, {300, 476}).lightness(), 230) << "light tab bar";
+    const QColor lit = pixelAt(list, {250, 64 + 64 + 40});
+    EXPECT_GT(lit.red() - lit.blue(), 30) << "the touched row stays lit, warm";
 
     auto details = std::make_unique<QMViewController>();
     details->setTitle(QStringLiteral("影片介绍"));
