@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -21,7 +22,7 @@ const char *const xmlType = "text/xml; charset=UTF-8";
 // What the logger reports about the request this thread is answering.
 struct RequestLog
 {
-    std::chrono::steady_clock::time_point start;
+    std::optional<std::chrono::steady_clock::time_point> start; // none: an unreadable request
     std::string outcome;
 };
 thread_local RequestLog requestLog;
@@ -90,11 +91,14 @@ QMSServer::QMSServer(QMSDatabase &db, QMSSignature signature, int holdSeconds)
         requestLog.outcome.clear();
         return httplib::Server::HandlerResponse::Unhandled;
     });
+    // What httplib refuses by itself (no route, an address too long to read) gets a body too.
     m_http.set_error_handler([](const httplib::Request &, httplib::Response &response) {
-        if (response.status == 404 && response.body.empty()) {
-            response.set_content(refusalBody(nullptr, "未知的请求"), xmlType);
-            requestLog.outcome = "unknown path";
-        }
+        if (!response.body.empty())
+            return;
+        response.set_content(
+            refusalBody(nullptr, response.status == 404 ? "未知的请求" : "请求无法识别"), xmlType);
+        if (requestLog.outcome.empty())
+            requestLog.outcome = response.status == 404 ? "unknown path" : "unreadable request";
     });
     m_http.set_exception_handler(
         [](const httplib::Request &, httplib::Response &response, std::exception_ptr) {
@@ -103,17 +107,21 @@ QMSServer::QMSServer(QMSDatabase &db, QMSSignature signature, int holdSeconds)
             requestLog.outcome = "internal error";
         });
     m_http.set_logger([](const httplib::Request &request, const httplib::Response &response) {
-        const double ms = std::chrono::duration<double, std::milli>(
-                              std::chrono::steady_clock::now() - requestLog.start)
-                              .count();
-        const std::string outcome = requestLog.outcome.empty() ? "-" : requestLog.outcome;
+        const double ms = requestLog.start
+                              ? std::chrono::duration<double, std::milli>(
+                                    std::chrono::steady_clock::now() - *requestLog.start)
+                                    .count()
+                              : 0.0;
+        const std::string outcome = !requestLog.start            ? "unreadable request"
+                                    : requestLog.outcome.empty() ? "-"
+                                                                 : requestLog.outcome;
         char line[1024];
         std::snprintf(line, sizeof line, "%s %s %s %d %s %.1fms\n",
                       QMSClock::stamp(QMSClock::now()).c_str(), request.method.c_str(),
                       request.path.substr(0, 200).c_str(), response.status,
                       outcome.substr(0, 300).c_str(), ms);
         std::fputs(line, stderr);
-        requestLog.outcome.clear();
+        requestLog = {};
     });
 }
 

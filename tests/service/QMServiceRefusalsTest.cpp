@@ -1,5 +1,7 @@
 #include "QMServiceSuite.h"
 
+#include <QRandomGenerator>
+
 #include <httplib.h>
 
 #include <gtest/gtest.h>
@@ -182,4 +184,44 @@ TEST_F(ServiceRefusals, AHostileHostHeaderDoesNotReachTheAnswers)
     EXPECT_EQ(response->body.find("evil"), std::string::npos);
     EXPECT_NE(response->body.find("http://127.0.0.1:" + std::to_string(service->port())),
               std::string::npos);
+}
+
+TEST_F(ServiceRefusals, GarbageInEveryParameterNeverBreaksTheService)
+{
+    // Every kind, every parameter it knows, filled with values a hostile client might send.
+    const QStringList garbage = {"",
+                                 "-1",
+                                 "99999999999999999999",
+                                 "1e308",
+                                 "nan",
+                                 "2026-02-30",
+                                 "%",
+                                 "%zz",
+                                 "%00",
+                                 "%C3%28",
+                                 "+",
+                                 "'",
+                                 "1:1,1:1",
+                                 "<x>",
+                                 "1;DROP TABLE comments",
+                                 QString(1999, 'x'),
+                                 "\\",
+                                 "0x10",
+                                 QString::fromUtf8("😀").repeated(200)};
+    QRandomGenerator random(20261205);
+    for (const QMServiceClient::Kind &kind : QMServiceClient::kinds()) {
+        for (int round = 0; round < 12; ++round) {
+            QMServiceClient::Values values = samples->values(kind.number);
+            for (const QString &name : kind.order) {
+                if (name != "key" && name != "encryptCode" && random.bounded(2))
+                    values.insert(name, garbage.at(random.bounded(garbage.size())));
+            }
+            const auto answer = client->get(client->target(kind.number, values), kind.number);
+            ASSERT_NE(answer.status, 0) << "kind " << kind.number << " took the service down";
+            EXPECT_LT(answer.status, 500) << answer.body.toStdString();
+            EXPECT_TRUE(QMXmlNode::parse(answer.body)) << answer.status;
+        }
+    }
+    EXPECT_FALSE(service->log().contains("failed:"));
+    EXPECT_FALSE(client->send(7, {}).items().isEmpty());
 }
