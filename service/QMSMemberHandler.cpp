@@ -7,6 +7,7 @@
 #include "QMSGeo.h"
 #include "QMSPasswords.h"
 #include "QMSPictureMaker.h"
+#include "QMSPictures.h"
 #include "QMSQuery.h"
 #include "QMSRefusal.h"
 #include "QMSStatement.h"
@@ -117,10 +118,8 @@ void QMSMemberHandler::registerMember(QMSContext &context)
     insert.run();
     const long long id = context.db.lastInsertId();
 
-    QMSStatement picture(context.db, "INSERT OR REPLACE INTO pictures (name, data) VALUES (?, ?)");
-    picture.with("u" + std::to_string(id) + ".jpg")
-        .withBlob(QMSPictureMaker::portrait(nickname, static_cast<int>(id * 47 % 360)));
-    picture.run();
+    QMSPictures::store(context.db, "u" + std::to_string(id) + ".jpg",
+                       QMSPictureMaker::portrait(nickname, static_cast<int>(id * 47 % 360)));
 
     storePosition(context, id);
     writeIdentity(context, id);

@@ -6,6 +6,7 @@
 #include "QMSDatabase.h"
 #include "QMSKindTable.h"
 #include "QMSPaymentPage.h"
+#include "QMSPictures.h"
 #include "QMSQuery.h"
 #include "QMSRefusal.h"
 #include "QMSScreeningPlanner.h"
@@ -177,15 +178,13 @@ void QMSServer::answerPicture(const httplib::Request &request, httplib::Response
 {
     try {
         const auto db = m_db.connection();
-        QMSStatement picture(*db, "SELECT data FROM pictures WHERE name = ?");
-        picture.with(request.matches[1].str());
-        if (!picture.step()) {
+        const auto picture = QMSPictures::load(*db, request.matches[1].str());
+        if (!picture) {
             response.status = 404;
             requestLog.outcome = "no such picture";
-            response.set_content("", "text/plain");
             return;
         }
-        response.set_content(picture.blob(0), "image/jpeg");
+        response.set_content(*picture, "image/jpeg");
         response.set_header("Cache-Control", "max-age=86400");
         requestLog.outcome = "ok";
     } catch (const std::exception &error) {
