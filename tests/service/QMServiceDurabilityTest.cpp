@@ -2,6 +2,7 @@
 #include "QMServiceSamples.h"
 #include "QMTestService.h"
 
+#include <QDeadlineTimer>
 #include <QMutex>
 #include <QProcess>
 #include <QThread>
@@ -90,8 +91,10 @@ TEST(ServiceDurability, AKillDuringWritesLeavesAConsistentDatabase)
             }
         });
     }
-    while (acks < 150)
+    const QDeadlineTimer deadline(30000);
+    while (acks < 150 && !dead && !deadline.hasExpired())
         QThread::msleep(5);
+    EXPECT_GE(acks, 150) << "the writers got going";
     service.stop(true);
     dead = true;
     for (std::thread &writer : writers)
