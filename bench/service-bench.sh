@@ -4,10 +4,11 @@
 # static file on the same machine.
 #
 # Usage: bench/service-bench.sh [path/to/qm-service] [seconds]
-# Needs wrk and nginx (Debian packages wrk, nginx-light) and curl.
+# Installs wrk, nginx-light and curl when they are missing.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh" wrk nginx-light curl
 binary=${1:-$root/build/bin/qm-service}
 seconds=${2:-10}
 for tool in wrk nginx curl md5sum; do

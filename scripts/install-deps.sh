@@ -10,7 +10,6 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libcpp-httplib-dev libsqlite3-dev
     fonts-noto-cjk
-    wrk nginx-light
     "$@"
 )
 

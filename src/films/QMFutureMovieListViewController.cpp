@@ -10,22 +10,6 @@
 
 #include <QLabel>
 
-namespace {
-const QColor kOrange(255, 128, 0);
-
-QLabel *addLabel(QWidget *parent, const QRect &frame, const QFont &font, const QColor &color,
-                 const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setGeometry(frame);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-    return label;
-}
-} // namespace
-
 QMFutureMovieListViewController::QMFutureMovieListViewController() = default;
 
 QMFutureMovieListViewController::~QMFutureMovieListViewController() = default;
@@ -44,12 +28,14 @@ void QMFutureMovieListViewController::viewDidLoad()
     poster->setScaledContents(true);
     poster->setPixmap(QPixmap::fromImage(logoImage));
 
-    addLabel(v, QRect(116, 20, 120, 26), QMKitStyle::boldSystemFont(18), kOrange, film.moviename);
-    addLabel(v, QRect(241, 22, 45, 18), QMKitStyle::italicSystemFont(17), Qt::black,
-             QStringLiteral("%1分").arg(film.generalmark));
-    m_credits = addLabel(v, QRect(110, 42, 210, 100), QMKitStyle::systemFont(13), Qt::black,
-                         QStringLiteral("首映日期：%1\n导演：%2\n主演：%3\n片长：%4")
-                             .arg(film.releasedate, film.director, film.actors, film.length));
+    QMKitStyle::addLabel(v, QRect(116, 20, 120, 26), QMKitStyle::boldSystemFont(18),
+                         QMKitStyle::tintColor(), film.moviename);
+    QMKitStyle::addLabel(v, QRect(241, 22, 45, 18), QMKitStyle::italicSystemFont(17), Qt::black,
+                         QStringLiteral("%1分").arg(film.generalmark));
+    m_credits =
+        QMKitStyle::addLabel(v, QRect(110, 42, 210, 100), QMKitStyle::systemFont(13), Qt::black,
+                             QStringLiteral("首映日期：%1\n导演：%2\n主演：%3\n片长：%4")
+                                 .arg(film.releasedate, film.director, film.actors, film.length));
     m_credits->setWordWrap(true);
     m_credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_credits->setContentsMargins(8, 8, 8, 0);
@@ -60,15 +46,15 @@ void QMFutureMovieListViewController::viewDidLoad()
     panel->setStyleSheet(QStringLiteral(
         "#synopsisPanel { border: 1px solid rgb(160,160,160); background: white; }"));
     panel->setAttribute(Qt::WA_StyledBackground);
-    addLabel(panel, QRect(0, 0, 300, 30), QMKitStyle::systemFont(17), Qt::black,
-             QStringLiteral("  剧情简介"));
+    QMKitStyle::addLabel(panel, QRect(0, 0, 300, 30), QMKitStyle::systemFont(17), Qt::black,
+                         QStringLiteral("  剧情简介"));
 
     // The synopsis scrolls inside the panel when it is long.
     auto *area = new QMScrollView(panel);
     area->setGeometry(1, 32, 298, 183);
     m_synopsisArea = area;
-    m_synopsis = addLabel(area->contentView(), QRect(0, 0, 298, 0), QMKitStyle::systemFont(14),
-                          Qt::black, QString());
+    m_synopsis = QMKitStyle::addLabel(area->contentView(), QRect(0, 0, 298, 0),
+                                      QMKitStyle::systemFont(14), Qt::black, QString());
     m_synopsis->setWordWrap(true);
     m_synopsis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_synopsis->setContentsMargins(8, 4, 8, 8);

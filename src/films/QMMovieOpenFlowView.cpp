@@ -12,16 +12,10 @@
 
 namespace {
 const QColor kTitleColor(193, 56, 2);
-const QColor kOrange(255, 128, 0);
 
-QLabel *makeLabel(QWidget *parent, const QRect &frame, const QFont &font, const QColor &color)
+QLabel *label(QWidget *parent, const QRect &frame, const QFont &font, const QColor &color)
 {
-    auto *label = new QLabel(parent);
-    label->setGeometry(frame);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
+    QLabel *label = QMKitStyle::addLabel(parent, frame, font, color);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
@@ -39,14 +33,14 @@ QMMovieOpenFlowView::QMMovieOpenFlowView(const QRect &frame, QWidget *parent)
     m_openFlowView->setDefaultImage(defaultImage());
 
     m_titleLabel =
-        makeLabel(this, QRect(40, 240, 100, 40), QMKitStyle::boldSystemFont(20), kTitleColor);
-    m_scoreLabel =
-        makeLabel(this, QRect(150, 240, 30, 30), QMKitStyle::italicSystemFont(15), kOrange);
-    m_scoreUnitLabel =
-        makeLabel(this, QRect(175, 240, 30, 30), QMKitStyle::boldSystemFont(15), kOrange);
+        label(this, QRect(40, 240, 100, 40), QMKitStyle::boldSystemFont(20), kTitleColor);
+    m_scoreLabel = label(this, QRect(150, 240, 30, 30), QMKitStyle::italicSystemFont(15),
+                         QMKitStyle::tintColor());
+    m_scoreUnitLabel = label(this, QRect(175, 240, 30, 30), QMKitStyle::boldSystemFont(15),
+                             QMKitStyle::tintColor());
     m_scoreUnitLabel->setText(QStringLiteral("分"));
     m_descriptionLabel =
-        makeLabel(this, QRect(30, 260, 300, 0), QMKitStyle::boldSystemFont(15), Qt::black);
+        label(this, QRect(30, 260, 300, 0), QMKitStyle::boldSystemFont(15), Qt::black);
     m_descriptionLabel->setWordWrap(true);
     m_descriptionLabel->setContentsMargins(8, 8, 8, 8);
     m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -21,20 +21,7 @@
 namespace {
 int gPlayCount = QMToPlayListViewController::kPageSize;
 
-const QColor kOrange(255, 128, 0);
 const char *const kPosterName = "poster";
-
-QLabel *addLabel(QWidget *parent, const QRect &frame, const QFont &font, const QColor &color,
-                 const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setGeometry(frame);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-    return label;
-}
 
 void showPoster(QLabel *poster, const QImage &image)
 {
@@ -152,21 +139,21 @@ std::unique_ptr<QWidget> QMToPlayListViewController::filmRow(int row)
         showPoster(poster, cached);
     }
 
-    addLabel(cell.get(), QRect(120, 14, 120, 20), QMKitStyle::boldSystemFont(15), kOrange,
-             film.moviename);
-    addLabel(cell.get(), QRect(250, 14, 40, 20), QMKitStyle::italicSystemFont(15), Qt::black,
-             QStringLiteral("%1分").arg(film.generalmark));
+    QMKitStyle::addLabel(cell.get(), QRect(120, 14, 120, 20), QMKitStyle::boldSystemFont(15),
+                         QMKitStyle::tintColor(), film.moviename);
+    QMKitStyle::addLabel(cell.get(), QRect(250, 14, 40, 20), QMKitStyle::italicSystemFont(15),
+                         Qt::black, QStringLiteral("%1分").arg(film.generalmark));
     const QFont small = QMKitStyle::systemFont(12.5);
-    addLabel(cell.get(), QRect(120, 36, 200, 20), small, Qt::black,
-             QStringLiteral("首映日期:%1").arg(film.openingdate));
-    addLabel(cell.get(), QRect(120, 56, 200, 20), small, Qt::black,
-             QStringLiteral("导演:%1").arg(film.director));
-    QLabel *actors = addLabel(cell.get(), QRect(120, 74, 180, 40), small, Qt::black,
-                              QStringLiteral("主演:%1").arg(film.actors));
+    QMKitStyle::addLabel(cell.get(), QRect(120, 36, 200, 20), small, Qt::black,
+                         QStringLiteral("首映日期:%1").arg(film.openingdate));
+    QMKitStyle::addLabel(cell.get(), QRect(120, 56, 200, 20), small, Qt::black,
+                         QStringLiteral("导演:%1").arg(film.director));
+    QLabel *actors = QMKitStyle::addLabel(cell.get(), QRect(120, 74, 180, 40), small, Qt::black,
+                                          QStringLiteral("主演:%1").arg(film.actors));
     actors->setWordWrap(true);
     actors->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    addLabel(cell.get(), QRect(120, 110, 200, 20), small, Qt::black,
-             QStringLiteral("片长:%1").arg(film.length));
+    QMKitStyle::addLabel(cell.get(), QRect(120, 110, 200, 20), small, Qt::black,
+                         QStringLiteral("片长:%1").arg(film.length));
     return cell;
 }
 

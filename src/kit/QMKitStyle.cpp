@@ -1,5 +1,7 @@
 #include "kit/QMKitStyle.h"
 
+#include <QLabel>
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
@@ -59,6 +61,18 @@ QFont QMKitStyle::italicSystemFont(qreal size)
     QFont font = fontOfSize(size);
     font.setItalic(true);
     return font;
+}
+
+QLabel *QMKitStyle::addLabel(QWidget *parent, const QRect &frame, const QFont &font,
+                             const QColor &color, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(frame);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    return label;
 }
 
 void QMKitStyle::setBackgroundColor(QWidget *widget, const QColor &color)
