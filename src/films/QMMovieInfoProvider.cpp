@@ -1,7 +1,13 @@
 #include "films/QMMovieInfoProvider.h"
 
-#include "films/movie.h"
 #include "net/QMServiceAddress.h"
+
+QMMovieInfoProvider::QMMovieInfoProvider()
+    : QMRecordProvider(&QMMovieInfoProvider::movieInfoDelegate,
+                       &QMMovieInfoProviderDelegate::movieInfoProviderDidReceivedMovieInfo,
+                       &QMMovieInfoProviderDelegate::movieInfoProviderDidRunInfoError,
+                       QLatin1StringView("data"))
+{}
 
 void QMMovieInfoProvider::requestForMovie(const QString &movieid)
 {
@@ -13,23 +19,4 @@ void QMMovieInfoProvider::requestForMovie(const QString &movieid)
                      .add(QLatin1StringView("charging"), QStringLiteral("times"))
                      .addKey()
                      .addEncryptCode());
-}
-
-void QMMovieInfoProvider::requestSucceededWithData(const QNetworkRequest &, const QByteArray &data)
-{
-    const auto info = mapAnswer<movie>(data, QLatin1StringView("data"));
-    auto *delegate = movieInfoDelegate.get();
-    if (!delegate)
-        return;
-    if (info)
-        delegate->movieInfoProviderDidReceivedMovieInfo(this, info);
-    else
-        delegate->movieInfoProviderDidRunInfoError(this, std::nullopt);
-}
-
-void QMMovieInfoProvider::requestFailedWithError(const QNetworkRequest &,
-                                                 const std::optional<QMError> &error)
-{
-    if (auto *delegate = movieInfoDelegate.get())
-        delegate->movieInfoProviderDidRunInfoError(this, error);
 }

@@ -1,21 +1,18 @@
 #pragma once
 
 #include "films/QMMovieInfoProviderDelegate.h"
-#include "net/QMCommonProvider.h"
-#include "net/QMWeakDelegate.h"
+#include "films/movie.h"
+#include "net/QMRecordProvider.h"
 
 // The full record of one film.
-class QMMovieInfoProvider final : public QMCommonProvider
+class QMMovieInfoProvider final
+    : public QMRecordProvider<QMMovieInfoProvider, QMMovieInfoProviderDelegate, movie>
 {
-    Q_OBJECT
-
 public:
+    QMMovieInfoProvider();
+
     QMWeakDelegate<QMMovieInfoProviderDelegate> movieInfoDelegate;
 
     // Without an identifier nothing is sent and nothing reported.
     void requestForMovie(const QString &movieid);
-
-    void requestSucceededWithData(const QNetworkRequest &request, const QByteArray &data) override;
-    void requestFailedWithError(const QNetworkRequest &request,
-                                const std::optional<QMError> &error) override;
 };

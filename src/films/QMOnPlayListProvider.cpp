@@ -1,8 +1,14 @@
 #include "films/QMOnPlayListProvider.h"
 
-#include "films/MovieList.h"
 #include "net/QMServiceAddress.h"
 #include "services/QMNotificationCenter.h"
+
+QMOnPlayListProvider::QMOnPlayListProvider()
+    : QMRecordProvider(&QMOnPlayListProvider::playListDelegate,
+                       &QMOnPlayListProviderDelegate::onPlayListProviderDidReceivedMovieList,
+                       &QMOnPlayListProviderDelegate::onPlayListProviderDidRunIntoError,
+                       QLatin1StringView("data"))
+{}
 
 void QMOnPlayListProvider::sendRequest()
 {
@@ -16,22 +22,24 @@ QString QMOnPlayListProvider::trimXMLString(const QString &text) const
                             {"</movieList>", "</movieListArray></movieList>"}});
 }
 
-void QMOnPlayListProvider::requestSucceededWithData(const QNetworkRequest &, const QByteArray &data)
+QMOnPlayListProvider::Verdict QMOnPlayListProvider::judgeAnswer(const QNetworkRequest &,
+                                                                std::shared_ptr<MovieList> list)
 {
-    const auto list = mapAnswer<MovieList>(data, QLatin1StringView("data"));
-    if (auto *delegate = playListDelegate.get()) {
-        if (list && !list->movieListArray.isEmpty())
-            delegate->onPlayListProviderDidReceivedMovieList(this, list);
-        else
-            delegate->onPlayListProviderDidRunIntoError(this, std::nullopt);
-    }
+    if (list && !list->movieListArray.isEmpty())
+        return Verdict::succeed(std::move(list));
+    return Verdict::fail();
+}
+
+void QMOnPlayListProvider::requestSucceededWithData(const QNetworkRequest &request,
+                                                    const QByteArray &data)
+{
+    QMRecordProvider::requestSucceededWithData(request, data);
     QMNotificationCenter::defaultCenter().post(kOnPlayListNotification, this);
 }
 
-void QMOnPlayListProvider::requestFailedWithError(const QNetworkRequest &,
+void QMOnPlayListProvider::requestFailedWithError(const QNetworkRequest &request,
                                                   const std::optional<QMError> &error)
 {
-    if (auto *delegate = playListDelegate.get())
-        delegate->onPlayListProviderDidRunIntoError(this, error);
+    QMRecordProvider::requestFailedWithError(request, error);
     QMNotificationCenter::defaultCenter().post(kOnPlayListNotification, this);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "films/MovieList.h"
 #include "films/QMOnPlayListProviderDelegate.h"
-#include "net/QMCommonProvider.h"
-#include "net/QMWeakDelegate.h"
+#include "net/QMRecordProvider.h"
 
 #include <QString>
 
@@ -10,11 +10,12 @@
 inline const QString kOnPlayListNotification = QStringLiteral("OnPlayListObtainNotification");
 
 // The films now showing. Succeeds only with at least one film.
-class QMOnPlayListProvider final : public QMCommonProvider
+class QMOnPlayListProvider final
+    : public QMRecordProvider<QMOnPlayListProvider, QMOnPlayListProviderDelegate, MovieList>
 {
-    Q_OBJECT
-
 public:
+    QMOnPlayListProvider();
+
     QMWeakDelegate<QMOnPlayListProviderDelegate> playListDelegate;
 
     void sendRequest() override;
@@ -24,4 +25,7 @@ public:
     void requestSucceededWithData(const QNetworkRequest &request, const QByteArray &data) override;
     void requestFailedWithError(const QNetworkRequest &request,
                                 const std::optional<QMError> &error) override;
+
+protected:
+    Verdict judgeAnswer(const QNetworkRequest &request, std::shared_ptr<MovieList> list) override;
 };

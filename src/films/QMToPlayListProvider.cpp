@@ -1,7 +1,13 @@
 #include "films/QMToPlayListProvider.h"
 
-#include "films/MovieList.h"
 #include "net/QMServiceAddress.h"
+
+QMToPlayListProvider::QMToPlayListProvider()
+    : QMRecordProvider(&QMToPlayListProvider::playListDelegate,
+                       &QMToPlayListProviderDelegate::listProviderDidReceivedMovieList,
+                       &QMToPlayListProviderDelegate::listProviderDidRunIntoError,
+                       QLatin1StringView("data"))
+{}
 
 void QMToPlayListProvider::sendRequest()
 {
@@ -18,23 +24,4 @@ QString QMToPlayListProvider::trimXMLString(const QString &text) const
     return replacing(text, {{"movie>", "Simplemovie>"},
                             {"<movieList>", "<movieList><movieListArray>"},
                             {"</movieList>", "</movieListArray></movieList>"}});
-}
-
-void QMToPlayListProvider::requestSucceededWithData(const QNetworkRequest &, const QByteArray &data)
-{
-    const auto list = mapAnswer<MovieList>(data, QLatin1StringView("data"));
-    auto *delegate = playListDelegate.get();
-    if (!delegate)
-        return;
-    if (list)
-        delegate->listProviderDidReceivedMovieList(this, list);
-    else
-        delegate->listProviderDidRunIntoError(this, std::nullopt);
-}
-
-void QMToPlayListProvider::requestFailedWithError(const QNetworkRequest &,
-                                                  const std::optional<QMError> &error)
-{
-    if (auto *delegate = playListDelegate.get())
-        delegate->listProviderDidRunIntoError(this, error);
 }
