@@ -6,7 +6,6 @@
 
 #include <expat.h>
 
-#include <cstring>
 
 namespace {
 // Namespace processing gives "uri<sep>local" for names in a namespace; a control character can
@@ -14,10 +13,16 @@ namespace {
 constexpr char kNamespaceSeparator = '\x01';
 constexpr std::string_view kXsiType = "http://www.w3.org/2001/XMLSchema-instance\x01type";
 
+// One pass over the name: its length and what follows the last separator.
 std::string_view localName(const XML_Char *name)
 {
-    const char *sep = std::strrchr(name, kNamespaceSeparator);
-    return sep ? std::string_view(sep + 1) : std::string_view(name);
+    const char *start = name;
+    const char *p = name;
+    for (; *p; ++p) {
+        if (*p == kNamespaceSeparator)
+            start = p + 1;
+    }
+    return std::string_view(start, size_t(p - start));
 }
 } // namespace
 
