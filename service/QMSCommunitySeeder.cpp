@@ -45,9 +45,9 @@ void seedMembers(QMSConnection &db, QMSDice &dice, const QDateTime &now,
     for (const auto &person : QMSSampleData::people()) {
         const int n = static_cast<int>(id - demoMember) + 1;
         const bool demo = id == demoMember;
-        char email[32];
+        char email[48];
         std::snprintf(email, sizeof email, "user%02d@example.com", n);
-        char mobile[16];
+        char mobile[24];
         std::snprintf(mobile, sizeof mobile, "1390000%04d", n);
         // Most members live in the centre, near the demo member; a few across the city.
         double latitude = 31.2304 + dice.real(-0.03, 0.03);
