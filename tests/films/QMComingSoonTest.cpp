@@ -6,12 +6,9 @@
 #include "kit/QMNavigationController.h"
 #include "kit/QMTableView.h"
 #include "kit/QMWindow.h"
-#include "net/QMDataProvider.h"
 #include "services/QMImageCache.h"
-#include "app/QMDataContext.h"
 
-#include "QMTestDocuments.h"
-#include "QMTestHttpServer.h"
+#include "QMProviderTestCase.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,12 +32,12 @@ QByteArray comingSoon(int count)
     return xml + "</movieList></data>";
 }
 
-class ComingSoon : public ::testing::Test
+class ComingSoon : public QMProviderTestCase
 {
 protected:
     void SetUp() override
     {
-        QMDataProvider::setBaseAddressForTesting(server.baseUrl());
+        QMProviderTestCase::SetUp();
         QMToPlayListViewController::setPlayCount(10);
         server.setHandler([this](const QByteArray &target) {
             const QUrl url = QUrl::fromEncoded(target);
@@ -66,10 +63,8 @@ protected:
             alert->clickButton();
         window.reset();
         stack.reset();
-        QMDataContext::CloseDataContext();
-        QMDataProvider::CloseDataProvider();
-        QMDataProvider::setBaseAddressForTesting({});
         QMImageCache::CloseCache();
+        QMProviderTestCase::TearDown();
     }
 
     QMToPlayListViewController *openList()
@@ -89,8 +84,6 @@ protected:
         return row ? row->findChild<QPushButton *>() : nullptr;
     }
 
-    QMTestDocuments documents;
-    QMTestHttpServer server;
     int total = 25;
     QList<int> maxnums;
     std::unique_ptr<QMWindow> window = std::make_unique<QMWindow>();

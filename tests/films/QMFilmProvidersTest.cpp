@@ -3,68 +3,16 @@
 #include "films/QMOnPlayListProvider.h"
 #include "films/QMToPlayListProvider.h"
 #include "films/movie.h"
-#include "net/QMDataProvider.h"
 
-#include "QMTestHttpServer.h"
+#include "QMProviderTestCase.h"
+#include "QMTestRecorders.h"
 
 #include <QTest>
 #include <QUrlQuery>
 
 #include <gtest/gtest.h>
 
-namespace {
-class ComingSoonRecorder : public QObject, public QMToPlayListProviderDelegate
-{
-public:
-    void listProviderDidReceivedMovieList(QMToPlayListProvider *,
-                                          const std::shared_ptr<MovieList> &l) override
-    {
-        list = l;
-        ++calls;
-    }
-    void listProviderDidRunIntoError(QMToPlayListProvider *,
-                                     const std::optional<QMError> &) override
-    {
-        ++failures;
-        ++calls;
-    }
-    std::shared_ptr<MovieList> list;
-    int calls = 0;
-    int failures = 0;
-};
-
-class FilmRecorder : public QObject, public QMMovieInfoProviderDelegate
-{
-public:
-    void movieInfoProviderDidReceivedMovieInfo(QMMovieInfoProvider *,
-                                               const std::shared_ptr<movie> &m) override
-    {
-        film = m;
-        ++calls;
-    }
-    void movieInfoProviderDidRunInfoError(QMMovieInfoProvider *,
-                                          const std::optional<QMError> &) override
-    {
-        ++failures;
-        ++calls;
-    }
-    std::shared_ptr<movie> film;
-    int calls = 0;
-    int failures = 0;
-};
-
-class FilmProviders : public ::testing::Test
-{
-protected:
-    void SetUp() override { QMDataProvider::setBaseAddressForTesting(server.baseUrl()); }
-    void TearDown() override
-    {
-        QMDataProvider::CloseDataProvider();
-        QMDataProvider::setBaseAddressForTesting({});
-    }
-    QMTestHttpServer server;
-};
-} // namespace
+using FilmProviders = QMProviderTestCase;
 
 TEST_F(FilmProviders, NowShowingRenamesEveryElementEndingInMovie)
 {
@@ -91,8 +39,8 @@ TEST_F(FilmProviders, ComingSoonSendsPagingAndTakesAnEmptyListAsSuccess)
     provider->sendRequest();
     ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.calls == 1; }, 15000));
     EXPECT_EQ(recorder.failures, 0);
-    ASSERT_TRUE(recorder.list);
-    EXPECT_TRUE(recorder.list->movieListArray.isEmpty());
+    ASSERT_TRUE(recorder.record);
+    EXPECT_TRUE(recorder.record->movieListArray.isEmpty());
 
     const QUrlQuery query(QUrl::fromEncoded(server.requests().at(0)));
     EXPECT_EQ(query.queryItemValue(QStringLiteral("charging")), QStringLiteral("times"));
@@ -130,9 +78,9 @@ TEST_F(FilmProviders, FilmRecordIsMappedThroughItsWrapper)
 
     provider->requestForMovie(QStringLiteral("42"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return recorder.calls == 1; }, 15000));
-    ASSERT_TRUE(recorder.film);
-    EXPECT_EQ(recorder.film->moviename, QStringLiteral("长安"));
-    EXPECT_EQ(recorder.film->content, QStringLiteral("一段>剧情"));
-    EXPECT_EQ(recorder.film->cinemanum, 12);
+    ASSERT_TRUE(recorder.record);
+    EXPECT_EQ(recorder.record->moviename, QStringLiteral("长安"));
+    EXPECT_EQ(recorder.record->content, QStringLiteral("一段>剧情"));
+    EXPECT_EQ(recorder.record->cinemanum, 12);
     EXPECT_TRUE(server.requests().at(0).contains("movieid=42&service=all&charging=times&key="));
 }

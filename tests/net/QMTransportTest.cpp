@@ -8,7 +8,7 @@
 #include "net/QMRequestData.h"
 #include "services/QMNotificationCenter.h"
 
-#include "QMTestHttpServer.h"
+#include "QMProviderTestCase.h"
 
 #include <QTcpServer>
 #include <QTest>
@@ -54,22 +54,14 @@ public:
     std::optional<QMError> error;
 };
 
-class Transport : public ::testing::Test
+class Transport : public QMProviderTestCase
 {
 protected:
-    void SetUp() override { QMDataProvider::setBaseAddressForTesting(server.baseUrl()); }
-    void TearDown() override
-    {
-        QMDataProvider::CloseDataProvider();
-        QMDataProvider::setBaseAddressForTesting({});
-    }
-
     bool waitForLog(const NowShowingRecorder &r, int entries)
     {
         return QTest::qWaitFor([&] { return r.log.size() >= entries; }, 15000);
     }
 
-    QMTestHttpServer server;
     std::shared_ptr<QMOnPlayListProvider> provider = std::make_shared<QMOnPlayListProvider>();
     NowShowingRecorder recorder;
 };
