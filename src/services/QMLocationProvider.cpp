@@ -66,7 +66,7 @@ void QMLocationProvider::locationManagerDidUpdateToLocation(const QGeoPositionIn
     const QGeoCoordinate coordinate = location.coordinate();
     if (!coordinate.isValid())
         return;
-    _currentLocation = {coordinate.latitude(), coordinate.longitude()};
+    setCurrentLocation({coordinate.latitude(), coordinate.longitude()});
     m_failureAnnounced = false;
     if (auto *delegate = locationDelegate.get())
         delegate->locationProviderDidUpdateToNewLocation(this, location);

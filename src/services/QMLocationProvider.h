@@ -40,7 +40,13 @@ public:
     void updateLocation();
 
     Coordinate currentLocation() const { return _currentLocation; }
-    void setCurrentLocation(const Coordinate &location) { _currentLocation = location; }
+    // False until the first fix: currentLocation is then 0, 0, which measures no real distance.
+    bool hasLocation() const { return m_hasLocation; }
+    void setCurrentLocation(const Coordinate &location)
+    {
+        _currentLocation = location;
+        m_hasLocation = true;
+    }
 
     // The platform's callbacks, public so that tests can feed fixes and failures directly.
     void locationManagerDidUpdateToLocation(const QGeoPositionInfo &location);
@@ -52,5 +58,6 @@ private:
     std::unique_ptr<QGeoPositionInfoSource> _locationMananger;
     std::unique_ptr<QIODevice> m_nmeaLog;
     Coordinate _currentLocation;
+    bool m_hasLocation = false;
     bool m_failureAnnounced = false;
 };
