@@ -67,5 +67,5 @@ QUrl QMServiceAddress::toUrl() const
 
 QString QMServiceAddress::escapeValue(const QString &value)
 {
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+    return QString::fromLatin1(QUrl::toPercentEncoding(value, QByteArrayLiteral(",:")));
 }

@@ -8,9 +8,10 @@
 // Composes the address of one service request: base address, the kind's path, then the
 // parameters in the order they are added ("name=value", joined by "&").
 //
-// Values go into the address as they stand, except text typed by the user (comment and reply
-// bodies, user name, password, e-mail, nickname, sex, mobile), which is percent-escaped on its
-// own as a UTF-8 query value. Nothing is escaped twice.
+// Values go into the address as they stand, except free text (typed by the user: comment and
+// reply bodies, user name, password, e-mail, nickname, sex, mobile; or names the service gave:
+// seat labels), which is percent-escaped on its own as a UTF-8 query value. Nothing is escaped
+// twice.
 class QMServiceAddress
 {
 public:
@@ -33,7 +34,9 @@ public:
     // example when a value holds raw non-ASCII characters or spaces.
     QUrl toUrl() const;
 
-    // Everything except A-Z a-z 0-9 - . _ ~ as %XX of its UTF-8 bytes.
+    // Everything except A-Z a-z 0-9 - . _ ~ , : as %XX of its UTF-8 bytes. "," and ":" stay
+    // raw: they separate the entries of a seat label, and a query value may hold them as they
+    // are.
     static QString escapeValue(const QString &value);
 
 private:

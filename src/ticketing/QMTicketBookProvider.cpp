@@ -28,14 +28,16 @@ void QMTicketBookProvider::requestBookInfo()
     if (mpid.isEmpty() || mobile.isEmpty() || seatLabel.isEmpty())
         return;
     const auto member = QMDataContext::CurrentDataContext()->loginProvider()->loginMemeber;
-    // The digest binds the values as the service reads them, that is before escaping.
+    // Seat names come from the service and may hold anything ("&", a space, Chinese): they are
+    // escaped like typed text, so each value arrives whole. The digest binds the values as the
+    // service reads them, that is before escaping.
     issueRequest(
         QMServiceAddress(11)
             .addKey()
             .add(QLatin1StringView("memberEncode"), member ? member->memberEncode : QString())
             .add(QLatin1StringView("mpid"), mpid)
             .addUserText(QLatin1StringView("mobile"), mobile)
-            .add(QLatin1StringView("seatLabel"), seatLabel)
+            .addUserText(QLatin1StringView("seatLabel"), seatLabel)
             .addEncryptCode(QMEncoderProvider::GetEncodeStringWithMpi(mpid + mobile + seatLabel)));
 }
 

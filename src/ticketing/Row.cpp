@@ -9,7 +9,7 @@ QStringList Row::positionCodes() const
     return columns.split(QLatin1Char(','));
 }
 
-Row::Position Row::positionOf(const QString &code)
+Row::Position Row::positionOf(QStringView code)
 {
     if (code == QLatin1StringView("ZL"))
         return Position::Empty;

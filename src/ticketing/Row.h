@@ -20,7 +20,7 @@ public:
 
     // The codes of columns from left to right, as written (not trimmed).
     QStringList positionCodes() const;
-    static Position positionOf(const QString &code);
+    static Position positionOf(QStringView code);
     // A row without a name holds no seats, whatever its columns say.
     bool hasSeats() const { return !rowid.isEmpty(); }
 

@@ -91,6 +91,10 @@ TEST(Addresses, EscapeUserTextOneValueAtATime)
     EXPECT_EQ(QMServiceAddress::escapeValue(QStringLiteral("AZaz09-._~")),
               QStringLiteral("AZaz09-._~"));
     EXPECT_EQ(QMServiceAddress::escapeValue(QStringLiteral("好")), QStringLiteral("%E5%A5%BD"));
+    EXPECT_EQ(QMServiceAddress::escapeValue(QStringLiteral("\t\n\x01\x7f")),
+              QStringLiteral("%09%0A%01%7F"));
+    // Seat labels keep their separators as the service splits them.
+    EXPECT_EQ(QMServiceAddress::escapeValue(QStringLiteral("3:5,3:6")), QStringLiteral("3:5,3:6"));
 
     const QMServiceAddress address =
         QMServiceAddress(21)
