@@ -1,3 +1,4 @@
+#include "services/QMResourceImages.h"
 #include "ticketing/BookInfo.h"
 #include "ticketing/QMBookInfoProvider.h"
 #include "ticketing/QMRowIndexView.h"
@@ -9,8 +10,9 @@
 #include <benchmark/benchmark.h>
 
 // The seat map at scale 2: built from a hall's rows and painted whole, area by area as the
-// seat selection screen shows it (320 x 240), beside painting one plain 30 x 30 picture at every
-// seat's place in the same areas. And the way from a seat map answer's bytes to its first paint.
+// seat selection screen shows it (320 x 240), beside copying one plain 30 x 30 picture (the free
+// seat's) to every seat's place in the same areas. And the way from a seat map answer's bytes to
+// its first paint.
 //
 // Halls: the service's largest (12 rows of 16 seats with two aisles: 18 positions) and a
 // 200 x 200 hall, the most the view draws.
@@ -175,6 +177,21 @@ static void BM_SeatMapBuildAndPaint(benchmark::State &state)
 }
 BENCHMARK(BM_SeatMapBuildAndPaint)->Args({12, 18})->Args({200, 200})->Unit(benchmark::kMicrosecond);
 
+// Painting alone, the seats already built (what scrolling costs).
+static void BM_SeatMapPaint(benchmark::State &state)
+{
+    const Hall hall = hallOf(state);
+    const QSize grid = QMSeatsView::gridSize(hall.rows, hall.positions);
+    QMSeatsView view(QRect(QPoint(), grid));
+    view.setSeatList(rowsOf(hall));
+    QImage frame = screenFrame();
+    for (auto _ : state)
+        paintByAreas(frame, grid,
+                     [&](QPainter &painter, const QRect &area) { view.paintSeats(painter, area); });
+    state.counters["seats"] = double(view.seatButtonArray().size());
+}
+BENCHMARK(BM_SeatMapPaint)->Args({12, 18})->Args({200, 200})->Unit(benchmark::kMicrosecond);
+
 // The floor: one ready picture copied to every seat's place of the same hall, area by area,
 // the places of an area found by the grid's arithmetic.
 static void BM_PlainPicturesPaint(benchmark::State &state)
@@ -190,9 +207,8 @@ static void BM_PlainPicturesPaint(benchmark::State &state)
         seatAt[size_t(seat.frame().y() / pitch) * size_t(hall.positions) +
                size_t(seat.frame().x() / pitch)] = 1;
 
-    QImage picture(QSize(30, 30) * kScale, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(QColor(240, 120, 20, 200));
-    QPixmap plain = QPixmap::fromImage(picture);
+    // The free seat's own picture (60 x 60 pixels: 30 points at scale 2), ready to copy.
+    QPixmap plain = QPixmap::fromImage(QMResourceImages::named(QStringLiteral("seat_unavail.png")));
     plain.setDevicePixelRatio(kScale);
     QImage frame = screenFrame();
     for (auto _ : state) {
