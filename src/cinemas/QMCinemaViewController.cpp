@@ -2,18 +2,13 @@
 
 #include "app/QMDataContext.h"
 #include "cinemas/CinemaList.h"
-#include "cinemas/CountyList.h"
 #include "cinemas/QMCinemaListView.h"
-#include "cinemas/QMDistrictInfoProvider.h"
 #include "cinemas/QMNearbyCinemaProvider.h"
 #include "cinemas/QMTDCinemaProvider.h"
 #include "cinemas/QMTicketLegend.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMNavigationItem.h"
-#include "kit/QMPickerView.h"
-#include "kit/QMWindow.h"
-#include "net/QMDataProvider.h"
 #include "services/QMLocationProvider.h"
 #include "services/QMResourceImages.h"
 #include "services/QMViewBusyBee.h"
@@ -23,8 +18,6 @@
 namespace {
 // The view between the navigation bar and the tab bar.
 constexpr QSize kViewSize(320, 367);
-// Where the district overlay stands in the window: everything below the status strip.
-constexpr QRect kPickerFrame(0, 20, 320, 460);
 constexpr int kBusySize = 40;
 } // namespace
 
@@ -53,11 +46,9 @@ void QMCinemaViewController::viewDidLoad()
     navigationItem()->setTitleView(std::move(title));
     navigationItem()->setBackBarButtonTitle(QStringLiteral("选择影院"));
 
-    _pickerView = new QMPickerView(kPickerFrame, v);
-    _pickerView->setNavTitle(QStringLiteral("选择区域"));
-    _pickerView->setPickerDelegate(this);
-    _pickerView->setPickerDataSource(this);
-    _pickerView->setSelectionDelegate(this);
+    m_districtChooser = new QMDistrictChooser(v);
+    connect(m_districtChooser, &QMDistrictChooser::districtChosen, this,
+            &QMCinemaViewController::requestDistrict);
 
     // The caption of the list shown, and the legend of the check marks.
     _nearLabel =
@@ -101,10 +92,16 @@ void QMCinemaViewController::requestNearDelegate()
 
 void QMCinemaViewController::chooseDistrict()
 {
-    QMDistrictInfoProvider *provider = QMDataContext::CurrentDataContext()->districtInfoProvider();
-    provider->districtDelegate = this;
-    provider->requestDistrictsOfRegion(QMDataProvider::regionCode());
+    m_districtChooser->chooseDistrict();
+}
+
+void QMCinemaViewController::requestDistrict(const QString &briefname, const QString &countycode)
+{
+    m_requestedDistrict = briefname;
     QMViewBusyBee::showBusyBeeAtCenter(view(), kBusySize);
+    QMTDCinemaProvider *provider = QMDataContext::CurrentDataContext()->tdCinemaProvider();
+    provider->cinemaDelegate = this;
+    provider->requestCinemaListForDistrict(countycode);
 }
 
 void QMCinemaViewController::cinemaProviderDidReceivedCinemaList(
@@ -126,69 +123,6 @@ void QMCinemaViewController::cinemaProviderDidRunIntoError(QMCinemaProvider *,
                                                            const std::optional<QMError> &)
 {
     QMViewBusyBee::removeBusyBee(view());
-}
-
-void QMCinemaViewController::districtInfoProviderDidRecievedDistrictInfo(
-    QMDistrictInfoProvider *, const std::shared_ptr<CountyList> &list)
-{
-    _districtDictionary.setCounties(list->countyArray);
-    QMViewBusyBee::removeBusyBee(view());
-    popPickerView();
-}
-
-void QMCinemaViewController::districtInfoProviderDidRunIntoError(QMDistrictInfoProvider *,
-                                                                 const std::optional<QMError> &)
-{
-    _districtDictionary.clear();
-    QMViewBusyBee::removeBusyBee(view());
-}
-
-void QMCinemaViewController::popPickerView()
-{
-    if (!_pickerView)
-        return;
-    _pickerView->reloadData();
-    _pickerView->showInWindow(QMWindow::windowOf(view()));
-}
-
-int QMCinemaViewController::numberOfComponentsInPickerView(QMWheelPicker *)
-{
-    return 1;
-}
-
-int QMCinemaViewController::pickerViewNumberOfRowsInComponent(QMWheelPicker *, int)
-{
-    return _districtDictionary.count();
-}
-
-int QMCinemaViewController::pickerViewWidthForComponent(QMWheelPicker *, int)
-{
-    return 280;
-}
-
-QString QMCinemaViewController::pickerViewTitleForRowForComponent(QMWheelPicker *, int row, int)
-{
-    return _districtDictionary.nameAt(row);
-}
-
-void QMCinemaViewController::pickerViewConformSelction(QMPickerView *picker,
-                                                       const QMap<int, int> &selection)
-{
-    picker->removeFromWindow();
-    // Without districts there is no row and no code: nothing to ask for.
-    const int row = selection.isEmpty() ? -1 : selection.first();
-    if (row < 0 || row >= _districtDictionary.count())
-        return;
-    m_requestedDistrict = _districtDictionary.nameAt(row);
-    QMViewBusyBee::showBusyBeeAtCenter(view(), kBusySize);
-    QMTDCinemaProvider *provider = QMDataContext::CurrentDataContext()->tdCinemaProvider();
-    provider->cinemaDelegate = this;
-    provider->requestCinemaListForDistrict(_districtDictionary.codeForName(m_requestedDistrict));
-}
-
-void QMCinemaViewController::pickerViewCancelledSelection(QMPickerView *picker)
-{
-    picker->removeFromWindow();
 }
 
 void QMCinemaViewController::openCinemaAtRow(int row)

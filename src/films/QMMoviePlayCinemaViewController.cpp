@@ -2,8 +2,6 @@
 
 #include "app/QMDataContext.h"
 #include "cinemas/CinemaList.h"
-#include "cinemas/CountyList.h"
-#include "cinemas/QMDistrictInfoProvider.h"
 #include "cinemas/QMNearbyCinemaProvider.h"
 #include "cinemas/QMTDCinemaProvider.h"
 #include "cinemas/QMTMCinemaProvider.h"
@@ -11,8 +9,6 @@
 #include "films/QMMovieInfoProvider.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMNavigationItem.h"
-#include "kit/QMWindow.h"
-#include "net/QMDataProvider.h"
 #include "services/QMLocationProvider.h"
 #include "services/QMResourceImages.h"
 #include "services/QMViewBusyBee.h"
@@ -22,7 +18,6 @@
 
 namespace {
 constexpr QSize kViewSize(320, 367);
-constexpr QRect kPickerFrame(0, 20, 320, 460);
 constexpr int kBusySize = 40;
 
 QMBarButton *imageButton(const char *image, const QRect &frame, QWidget *parent)
@@ -56,11 +51,9 @@ void QMMoviePlayCinemaViewController::viewDidLoad()
     navigationItem()->setTitleFont(QMKitStyle::systemFont(18));
     navigationItem()->setBackBarButtonTitle(QStringLiteral("选择影院"));
 
-    m_pickerView = new QMPickerView(kPickerFrame, v);
-    m_pickerView->setNavTitle(QStringLiteral("选择区域"));
-    m_pickerView->setPickerDelegate(this);
-    m_pickerView->setPickerDataSource(this);
-    m_pickerView->setSelectionDelegate(this);
+    m_districtChooser = new QMDistrictChooser(v);
+    connect(m_districtChooser, &QMDistrictChooser::districtChosen, this,
+            &QMMoviePlayCinemaViewController::requestDistrict);
 
     QMKitStyle::addLabel(v, QRect(10, 8, 120, 30), QMKitStyle::systemFont(20),
                          QMKitStyle::tintColor(), film.moviename);
@@ -140,9 +133,14 @@ void QMMoviePlayCinemaViewController::returnAllCinema()
 
 void QMMoviePlayCinemaViewController::chooseDistrict()
 {
-    QMDistrictInfoProvider *provider = QMDataContext::CurrentDataContext()->districtInfoProvider();
-    provider->districtDelegate = this;
-    provider->requestDistrictsOfRegion(QMDataProvider::regionCode());
+    m_districtChooser->chooseDistrict();
+}
+
+void QMMoviePlayCinemaViewController::requestDistrict(const QString &, const QString &countycode)
+{
+    QMTDCinemaProvider *provider = QMDataContext::CurrentDataContext()->tdCinemaProvider();
+    provider->cinemaDelegate = this;
+    provider->requestCinemaListForDistrict(countycode);
     QMViewBusyBee::showBusyBeeAtCenter(view(), kBusySize);
 }
 
@@ -190,65 +188,6 @@ void QMMoviePlayCinemaViewController::cinemaProviderDidRunIntoError(QMCinemaProv
                                                                     const std::optional<QMError> &)
 {
     QMViewBusyBee::removeBusyBee(view());
-}
-
-void QMMoviePlayCinemaViewController::districtInfoProviderDidRecievedDistrictInfo(
-    QMDistrictInfoProvider *, const std::shared_ptr<CountyList> &list)
-{
-    m_districtDictionary.setCounties(list->countyArray);
-    QMViewBusyBee::removeBusyBee(view());
-    if (m_pickerView) {
-        m_pickerView->reloadData();
-        m_pickerView->showInWindow(QMWindow::windowOf(view()));
-    }
-}
-
-void QMMoviePlayCinemaViewController::districtInfoProviderDidRunIntoError(
-    QMDistrictInfoProvider *, const std::optional<QMError> &)
-{
-    m_districtDictionary.clear();
-    QMViewBusyBee::removeBusyBee(view());
-}
-
-int QMMoviePlayCinemaViewController::numberOfComponentsInPickerView(QMWheelPicker *)
-{
-    return 1;
-}
-
-int QMMoviePlayCinemaViewController::pickerViewNumberOfRowsInComponent(QMWheelPicker *, int)
-{
-    return m_districtDictionary.count();
-}
-
-int QMMoviePlayCinemaViewController::pickerViewWidthForComponent(QMWheelPicker *, int)
-{
-    return 280;
-}
-
-QString QMMoviePlayCinemaViewController::pickerViewTitleForRowForComponent(QMWheelPicker *, int row,
-                                                                           int)
-{
-    return m_districtDictionary.nameAt(row);
-}
-
-void QMMoviePlayCinemaViewController::pickerViewConformSelction(QMPickerView *picker,
-                                                                const QMap<int, int> &selection)
-{
-    picker->removeFromWindow();
-    // Without districts there is no row and no code: nothing to ask for.
-    const int row = selection.isEmpty() ? -1 : selection.first();
-    if (row < 0 || row >= m_districtDictionary.count())
-        return;
-    QMTDCinemaProvider *provider = QMDataContext::CurrentDataContext()->tdCinemaProvider();
-    provider->cinemaDelegate = this;
-    provider->requestCinemaListForDistrict(
-        m_districtDictionary.codeForName(m_districtDictionary.nameAt(row)));
-    QMViewBusyBee::showBusyBeeAtCenter(view(), kBusySize);
-}
-
-void QMMoviePlayCinemaViewController::pickerViewCancelledSelection(QMPickerView *picker)
-{
-    picker->removeFromWindow();
 }
 
 void QMMoviePlayCinemaViewController::setTabImages(const char *cinemas, const char *synopsis)

@@ -2,18 +2,13 @@
 
 #include "cinemas/QMCinemaListView.h"
 #include "cinemas/QMCinemaProviderDelegate.h"
-#include "cinemas/QMDistrictDictionary.h"
-#include "cinemas/QMDistrictInfoProviderDelegate.h"
+#include "cinemas/QMDistrictChooser.h"
 #include "cinemas/SimpleCinema.h"
 #include "films/QMMovieInfoProviderDelegate.h"
 #include "films/movie.h"
 #include "kit/QMBarButton.h"
-#include "kit/QMPickerView.h"
-#include "kit/QMPickerViewDelegate.h"
 #include "kit/QMTextView.h"
 #include "kit/QMViewController.h"
-#include "kit/QMWheelPickerDataSource.h"
-#include "kit/QMWheelPickerDelegate.h"
 
 #include <QList>
 #include <QPointer>
@@ -23,11 +18,7 @@
 // schedule there.
 class QMMoviePlayCinemaViewController : public QMViewController,
                                         public QMCinemaProviderDelegate,
-                                        public QMDistrictInfoProviderDelegate,
-                                        public QMMovieInfoProviderDelegate,
-                                        public QMPickerViewDelegate,
-                                        public QMWheelPickerDataSource,
-                                        public QMWheelPickerDelegate
+                                        public QMMovieInfoProviderDelegate
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QMMoviePlayCinemaViewController)
@@ -43,12 +34,12 @@ public:
     const QList<std::shared_ptr<SimpleCinema>> &tmCinemaArray() const { return m_tmCinemaArray; }
     // The rows shown.
     const QList<std::shared_ptr<SimpleCinema>> &cinemaArray() const { return m_cinemaArray; }
-    const QMDistrictDictionary &districtDictionary() const { return m_districtDictionary; }
     // Until the film's own list has come.
     bool awaitsFilmList() const { return _init; }
 
     QMCinemaListView *cinemaTableView() const { return m_cinemaTableView; }
-    QMPickerView *pickerView() const { return m_pickerView; }
+    // The districts and their overlay, once the view is loaded.
+    QMDistrictChooser *districtChooser() const { return m_districtChooser; }
     QMTextView *synopsisView() const { return m_synopsisView; }
     QWidget *filterBar() const { return m_filterBar; }
     QMBarButton *cinemasTabButton() const { return m_cinemasTab; }
@@ -60,6 +51,8 @@ public:
     void returnMovieNearCinema();
     void returnAllCinema();
     void chooseDistrict();
+    // The cinemas of the district confirmed on the overlay, cut down to the film's.
+    void requestDistrict(const QString &briefname, const QString &countycode);
     void taxisPressedSwitch();
     void infoPressedSwitch();
     // A row or its check mark.
@@ -69,22 +62,10 @@ public:
                                              const std::shared_ptr<CinemaList> &list) override;
     void cinemaProviderDidRunIntoError(QMCinemaProvider *provider,
                                        const std::optional<QMError> &error) override;
-    void
-    districtInfoProviderDidRecievedDistrictInfo(QMDistrictInfoProvider *provider,
-                                                const std::shared_ptr<CountyList> &list) override;
-    void districtInfoProviderDidRunIntoError(QMDistrictInfoProvider *provider,
-                                             const std::optional<QMError> &error) override;
     void movieInfoProviderDidReceivedMovieInfo(QMMovieInfoProvider *provider,
                                                const std::shared_ptr<movie> &info) override;
     void movieInfoProviderDidRunInfoError(QMMovieInfoProvider *provider,
                                           const std::optional<QMError> &error) override;
-    void pickerViewConformSelction(QMPickerView *picker, const QMap<int, int> &selection) override;
-    void pickerViewCancelledSelection(QMPickerView *picker) override;
-    int numberOfComponentsInPickerView(QMWheelPicker *picker) override;
-    int pickerViewNumberOfRowsInComponent(QMWheelPicker *picker, int component) override;
-    int pickerViewWidthForComponent(QMWheelPicker *picker, int component) override;
-    QString pickerViewTitleForRowForComponent(QMWheelPicker *picker, int row,
-                                              int component) override;
 
 protected:
     std::unique_ptr<QWidget> loadView() override;
@@ -98,10 +79,9 @@ private:
 
     QList<std::shared_ptr<SimpleCinema>> m_tmCinemaArray;
     QList<std::shared_ptr<SimpleCinema>> m_cinemaArray;
-    QMDistrictDictionary m_districtDictionary;
     bool _init = true;
 
-    QPointer<QMPickerView> m_pickerView;
+    QPointer<QMDistrictChooser> m_districtChooser;
     QPointer<QMBarButton> m_cinemasTab;
     QPointer<QMBarButton> m_synopsisTab;
     QPointer<QMTextView> m_synopsisView;

@@ -62,12 +62,13 @@ protected:
                     .isEmpty();
     }
     QMCinemaCell *row(int index) const { return screen->cinemaTableView()->cellForRow(index); }
-    QMWheelPicker *wheel() const { return screen->pickerView()->pickerView(); }
+    QMWheelPicker *wheel() const { return screen->districtChooser()->pickerView()->pickerView(); }
     // The district button, then the overlay once the districts are in.
     bool openDistricts()
     {
         QTest::mouseClick(screen->districtButton(), Qt::LeftButton);
-        return QTest::qWaitFor([&] { return screen->pickerView()->isInWindow(); }, 10000);
+        return QTest::qWaitFor(
+            [&] { return screen->districtChooser()->pickerView()->isInWindow(); }, 10000);
     }
     void deliver(const QList<QMTestCinema> &cinemas)
     {
@@ -149,9 +150,10 @@ TEST_F(CinemaListScreen, ADistrictChosenOnTheWheelListsItsCinemas)
     ASSERT_TRUE(openDistricts());
     EXPECT_TRUE(sentQuery("common/county.xhtml").startsWith(QStringLiteral("citycode=310000&")));
     EXPECT_FALSE(isBusy());
-    EXPECT_EQ(screen->pickerView()->navTitle(), QStringLiteral("选择区域"));
+    EXPECT_EQ(screen->districtChooser()->pickerView()->navTitle(), QStringLiteral("选择区域"));
     ASSERT_EQ(wheel()->numberOfRowsInComponent(0), 2);
-    EXPECT_EQ(screen->districtDictionary().names(), QStringList({"黄浦", "徐汇"}));
+    EXPECT_EQ(screen->districtChooser()->districtDictionary().names(),
+              QStringList({"黄浦", "徐汇"}));
 
     // A tap on 徐汇 turns it into the band, then back to 黄浦 and confirm.
     const QRect second = wheel()->rectForRowInComponent(1, 0);
@@ -160,8 +162,8 @@ TEST_F(CinemaListScreen, ADistrictChosenOnTheWheelListsItsCinemas)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !wheel()->isTurning(); }));
     EXPECT_EQ(wheel()->selectedRowInComponent(0), 1);
     wheel()->selectRow(0, 0, false);
-    QTest::mouseClick(screen->pickerView()->confirmButton(), Qt::LeftButton);
-    EXPECT_FALSE(screen->pickerView()->isInWindow());
+    QTest::mouseClick(screen->districtChooser()->pickerView()->confirmButton(), Qt::LeftButton);
+    EXPECT_FALSE(screen->districtChooser()->pickerView()->isInWindow());
     ASSERT_TRUE(QTest::qWaitFor([&] { return screen->cinemaArray().size() == 2; }));
     EXPECT_EQ(sentValue(QStringLiteral("countycode"), int(server.requests().size()) - 1),
               QStringLiteral("310199"));
@@ -181,8 +183,8 @@ TEST_F(CinemaListScreen, AnEmptyDistrictAnswerShowsAnEmptyWheelThatAsksForNothin
     ASSERT_TRUE(openDistricts());
     EXPECT_EQ(wheel()->numberOfRowsInComponent(0), 0);
     const int sent = int(server.requests().size());
-    QTest::mouseClick(screen->pickerView()->confirmButton(), Qt::LeftButton);
-    EXPECT_FALSE(screen->pickerView()->isInWindow());
+    QTest::mouseClick(screen->districtChooser()->pickerView()->confirmButton(), Qt::LeftButton);
+    EXPECT_FALSE(screen->districtChooser()->pickerView()->isInWindow());
     QTest::qWait(200);
     EXPECT_EQ(server.requests().size(), sent);
     EXPECT_FALSE(isBusy());
@@ -194,8 +196,8 @@ TEST_F(CinemaListScreen, CancelLeavesTheListAsItWas)
     answer("common/county.xhtml", testCountyListXml({{"黄浦", "310101"}, {"徐汇", "310104"}}));
     ASSERT_TRUE(openDistricts());
     wheel()->selectRow(1, 0, false);
-    QTest::mouseClick(screen->pickerView()->cancelButton(), Qt::LeftButton);
-    EXPECT_FALSE(screen->pickerView()->isInWindow());
+    QTest::mouseClick(screen->districtChooser()->pickerView()->cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(screen->districtChooser()->pickerView()->isInWindow());
     QTest::qWait(200);
     EXPECT_EQ(requestsFor("cinema/cinemaList.xhtml"), 0);
     EXPECT_EQ(cinemaIds(screen->cinemaArray()), QStringList({"2", "4", "1", "3", "5"}));
@@ -215,8 +217,8 @@ TEST_F(CinemaListScreen, FailedAnswersLeaveTheScreenAsItWas)
     QTest::mouseClick(screen->districtButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return requestsFor("common/county.xhtml") == 1; }));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !isBusy(); }));
-    EXPECT_FALSE(screen->pickerView()->isInWindow());
-    EXPECT_TRUE(screen->districtDictionary().isEmpty());
+    EXPECT_FALSE(screen->districtChooser()->pickerView()->isInWindow());
+    EXPECT_TRUE(screen->districtChooser()->districtDictionary().isEmpty());
 
     // A list that does not come keeps the rows shown.
     cutTheLine();

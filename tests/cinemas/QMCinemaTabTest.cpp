@@ -68,7 +68,7 @@ TEST_F(CinemaTab, ListsTheCinemasNearTheWalkSellersFirstNearestFirst)
 TEST_F(CinemaTab, ADistrictChosenWithTheMouseListsExactlyItsCinemas)
 {
     QTest::mouseClick(screen->districtButton(), Qt::LeftButton);
-    QMPickerView *overlay = screen->pickerView();
+    QMPickerView *overlay = screen->districtChooser()->pickerView();
     ASSERT_TRUE(QTest::qWaitFor([&] { return overlay->isInWindow(); }, 20000));
     QMWheelPicker *wheel = overlay->pickerView();
     ASSERT_GE(wheel->numberOfRowsInComponent(0), 3);
@@ -84,7 +84,7 @@ TEST_F(CinemaTab, ADistrictChosenWithTheMouseListsExactlyItsCinemas)
     QTest::mouseRelease(column, Qt::LeftButton, {}, start - QPoint(0, 80), 300);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !wheel->isTurning(); }, 5000));
     ASSERT_EQ(wheel->selectedRowInComponent(0), 2);
-    const QString district = screen->districtDictionary().nameAt(2);
+    const QString district = screen->districtChooser()->districtDictionary().nameAt(2);
     QTest::qWait(100);
     screenshot(QStringLiteral("cinemas-picker.png"));
 

@@ -51,16 +51,16 @@ TEST_F(FilmCinemasOnService, NarrowedToADistrictTheFilmsCinemasAreInBothLists)
 
     // A district with at least one of the film's cinemas.
     QTest::mouseClick(screen->districtButton(), Qt::LeftButton);
-    QMPickerView *overlay = screen->pickerView();
+    QMPickerView *overlay = screen->districtChooser()->pickerView();
     ASSERT_TRUE(QTest::qWaitFor([&] { return overlay->isInWindow(); }, 20000));
     const QString address = screen->tmCinemaArray().last()->address;
     int row = -1;
-    for (int i = 0; i < screen->districtDictionary().count(); ++i) {
-        if (address.startsWith(screen->districtDictionary().nameAt(i)))
+    for (int i = 0; i < screen->districtChooser()->districtDictionary().count(); ++i) {
+        if (address.startsWith(screen->districtChooser()->districtDictionary().nameAt(i)))
             row = i;
     }
     ASSERT_GE(row, 0) << address.toStdString();
-    const QString district = screen->districtDictionary().nameAt(row);
+    const QString district = screen->districtChooser()->districtDictionary().nameAt(row);
     overlay->pickerView()->selectRow(row, 0, true);
     QTest::mouseClick(overlay->confirmButton(), Qt::LeftButton);
 
