@@ -6,19 +6,16 @@
 #include "kit/QMTableView.h"
 #include "services/QMLocationProvider.h"
 
+#include <QPainter>
+
 QMCinemaListView::QMCinemaListView(const QRect &frame, QWidget *parent)
-    : QFrame(parent)
+    : QWidget(parent)
     , m_tableView(new QMTableView(this))
 {
     setGeometry(frame);
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, QColor(Qt::gray));
-    setPalette(palette);
     QMKitStyle::setBackgroundColor(this, Qt::white);
 
-    m_tableView->setGeometry(contentsRect());
+    m_tableView->setGeometry(rect().adjusted(1, 1, -1, -1));
     m_tableView->setRowHeight(QMCinemaCell::rowHeight);
     m_tableView->setSeparatorStyle(QMTableView::SeparatorStyle::None);
     m_tableView->setDataSource(this);
@@ -66,4 +63,11 @@ void QMCinemaListView::tableViewDidSelectRow(QMTableView *tableView, int row)
     // No row stays marked: the next touch on it chooses it again.
     tableView->deselectRow(row, false);
     emit cinemaChosen(row);
+}
+
+void QMCinemaListView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::gray);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -3,7 +3,7 @@
 #include "cinemas/SimpleCinema.h"
 #include "kit/QMTableViewDataSource.h"
 
-#include <QFrame>
+#include <QWidget>
 #include <QList>
 
 #include <memory>
@@ -14,7 +14,7 @@ class QMTableView;
 // A list of cinemas in a grey one-point border, one 60-point row each (QMCinemaCell) with the
 // distance a list shows. Touching a row, or the check mark of a cinema that sells tickets,
 // chooses that cinema.
-class QMCinemaListView : public QFrame, public QMTableViewDataSource
+class QMCinemaListView : public QWidget, public QMTableViewDataSource
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QMCinemaListView)
@@ -37,6 +37,9 @@ public:
 
 signals:
     void cinemaChosen(int row);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QList<std::shared_ptr<SimpleCinema>> m_cinemaArray;

@@ -192,10 +192,15 @@ void QMMoviePlayCinemaViewController::cinemaProviderDidRunIntoError(QMCinemaProv
 
 void QMMoviePlayCinemaViewController::setTabImages(const char *cinemas, const char *synopsis)
 {
-    if (m_cinemasTab)
-        m_cinemasTab->setBackgroundImage(QMResourceImages::named(QLatin1StringView(cinemas)));
-    if (m_synopsisTab)
-        m_synopsisTab->setBackgroundImage(QMResourceImages::named(QLatin1StringView(synopsis)));
+    // A new picture would give the button the picture's own size: the tabs keep theirs.
+    for (auto [button, image] :
+         {std::pair{m_cinemasTab.data(), cinemas}, std::pair{m_synopsisTab.data(), synopsis}}) {
+        if (!button)
+            continue;
+        const QRect frame = button->geometry();
+        button->setBackgroundImage(QMResourceImages::named(QLatin1StringView(image)));
+        button->setGeometry(frame);
+    }
 }
 
 void QMMoviePlayCinemaViewController::taxisPressedSwitch()

@@ -4,9 +4,10 @@
 #include "kit/QMScrollView.h"
 
 #include <QLabel>
+#include <QPainter>
 
 QMTextView::QMTextView(QWidget *parent)
-    : QFrame(parent)
+    : QWidget(parent)
     , m_scrollView(new QMScrollView(this))
     , m_label(new QLabel(m_scrollView->contentView()))
 {
@@ -43,27 +44,29 @@ void QMTextView::setTextFont(const QFont &font)
 
 void QMTextView::setBorderColor(const QColor &color)
 {
-    if (color.isValid()) {
-        setFrameStyle(QFrame::Box | QFrame::Plain);
-        setLineWidth(1);
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::WindowText, color);
-        setPalette(palette);
-    } else {
-        setFrameStyle(QFrame::NoFrame);
-    }
+    m_borderColor = color;
     relayout();
+    update();
 }
 
-void QMTextView::resizeEvent(QResizeEvent *event)
+void QMTextView::paintEvent(QPaintEvent *)
 {
-    QFrame::resizeEvent(event);
+    if (!m_borderColor.isValid())
+        return;
+    QPainter painter(this);
+    painter.setPen(m_borderColor);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void QMTextView::resizeEvent(QResizeEvent *)
+{
     relayout();
 }
 
 void QMTextView::relayout()
 {
-    const QRect inside = contentsRect();
+    const int border = m_borderColor.isValid() ? 1 : 0;
+    const QRect inside = rect().adjusted(border, border, -border, -border);
     m_scrollView->setGeometry(inside);
     const int height = m_label->heightForWidth(inside.width());
     m_label->setGeometry(0, 0, inside.width(), qMax(height, 0));

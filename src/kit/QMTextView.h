@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QFrame>
-#include <QPointer>
+#include <QColor>
+#include <QWidget>
 
 class QLabel;
 class QMScrollView;
 
 // Text to read, not to edit: wrapped to the view's width and scrolled like the phone's lists
 // when it is longer than the view. An optional one-point border.
-class QMTextView : public QFrame
+class QMTextView : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QMTextView)
@@ -28,6 +28,7 @@ public:
     QMScrollView *scrollView() const { return m_scrollView; }
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -35,4 +36,5 @@ private:
 
     QMScrollView *m_scrollView;
     QLabel *m_label;
+    QColor m_borderColor;
 };

@@ -91,3 +91,12 @@ TEST_F(FilmCinemasOnService, NarrowedToADistrictTheFilmsCinemasAreInBothLists)
     QTest::mouseClick(screen->allCinemaButton(), Qt::LeftButton);
     EXPECT_EQ(cinemaIds(screen->cinemaArray()), cinemaIds(screen->tmCinemaArray()));
 }
+
+TEST_F(FilmCinemasOnService, TheSynopsisTabShowsTheServicesSynopsis)
+{
+    QTest::mouseClick(screen->synopsisTabButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !screen->selectMovie->content.isEmpty(); }, 20000));
+    EXPECT_EQ(screen->synopsisView()->text(), screen->selectMovie->content);
+    QTest::qWait(300);
+    screenshot(QStringLiteral("film-synopsis.png"));
+}

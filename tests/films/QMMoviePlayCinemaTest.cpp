@@ -187,6 +187,9 @@ TEST_F(FilmCinemas, TheSynopsisTabShowsTheFullRecordsSynopsis)
     EXPECT_FALSE(screen->synopsisView()->isHidden());
     EXPECT_TRUE(screen->cinemaTableView()->isHidden());
     EXPECT_TRUE(screen->filterBar()->isHidden());
+    // The tabs change pictures, not places.
+    EXPECT_EQ(screen->cinemasTabButton()->geometry(), QRect(10, 38, 150, 33));
+    EXPECT_EQ(screen->synopsisTabButton()->geometry(), QRect(158, 38, 150, 33));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return screen->synopsisView()->text() == QStringLiteral("全片剧情。"); }));
     EXPECT_EQ(sentValue(QStringLiteral("movieid"), int(server.requests().size()) - 1),
