@@ -79,6 +79,27 @@ void QMCinemaViewController::viewDidLoad()
     requestNearDelegate();
 }
 
+void QMCinemaViewController::cinemaProviderDidReceivedCinemaList(
+    QMCinemaProvider *provider, const std::shared_ptr<CinemaList> &list)
+{
+    _cinemaArray = CinemaList::sellersFirst(list->cinemaArray);
+    if (_cinemaTableView)
+        _cinemaTableView->setCinemaArray(_cinemaArray);
+    // The caption names the list shown, so it changes with the list and not with the request.
+    if (_nearLabel) {
+        const bool nearby = provider == QMDataContext::CurrentDataContext()->nearbyCinemaProvider();
+        _nearLabel->setText(nearby ? QStringLiteral("周边影院")
+                                   : QStringLiteral("%1区影院").arg(m_requestedDistrict));
+    }
+    QMViewBusyBee::removeBusyBee(view());
+}
+
+void QMCinemaViewController::cinemaProviderDidRunIntoError(QMCinemaProvider *,
+                                                           const std::optional<QMError> &)
+{
+    QMViewBusyBee::removeBusyBee(view());
+}
+
 void QMCinemaViewController::requestNearDelegate()
 {
     QMDataContext *context = QMDataContext::CurrentDataContext();
@@ -102,27 +123,6 @@ void QMCinemaViewController::requestDistrict(const QString &briefname, const QSt
     QMTDCinemaProvider *provider = QMDataContext::CurrentDataContext()->tdCinemaProvider();
     provider->cinemaDelegate = this;
     provider->requestCinemaListForDistrict(countycode);
-}
-
-void QMCinemaViewController::cinemaProviderDidReceivedCinemaList(
-    QMCinemaProvider *provider, const std::shared_ptr<CinemaList> &list)
-{
-    _cinemaArray = CinemaList::sellersFirst(list->cinemaArray);
-    if (_cinemaTableView)
-        _cinemaTableView->setCinemaArray(_cinemaArray);
-    // The caption names the list shown, so it changes with the list and not with the request.
-    if (_nearLabel) {
-        const bool nearby = provider == QMDataContext::CurrentDataContext()->nearbyCinemaProvider();
-        _nearLabel->setText(nearby ? QStringLiteral("周边影院")
-                                   : QStringLiteral("%1区影院").arg(m_requestedDistrict));
-    }
-    QMViewBusyBee::removeBusyBee(view());
-}
-
-void QMCinemaViewController::cinemaProviderDidRunIntoError(QMCinemaProvider *,
-                                                           const std::optional<QMError> &)
-{
-    QMViewBusyBee::removeBusyBee(view());
 }
 
 void QMCinemaViewController::openCinemaAtRow(int row)

@@ -100,12 +100,52 @@ void QMMoviePlayCinemaViewController::viewDidLoad()
     requestFilmList();
 }
 
-void QMMoviePlayCinemaViewController::requestFilmList()
+void QMMoviePlayCinemaViewController::cinemaProviderDidReceivedCinemaList(
+    QMCinemaProvider *provider, const std::shared_ptr<CinemaList> &list)
 {
-    QMViewBusyBee::showBusyBeeAtCenter(view(), kBusySize);
-    QMTMCinemaProvider *provider = QMDataContext::CurrentDataContext()->tmCinemaProvider();
-    provider->cinemaDelegate = this;
-    provider->requestCinemasForMovie(selectMovie->movieid);
+    // Only the film's own list says which cinemas show it; a nearby or district list that came
+    // first must not stand in for it.
+    if (provider == QMDataContext::CurrentDataContext()->tmCinemaProvider()) {
+        m_tmCinemaArray = list->cinemaArray;
+        _init = false;
+        showNearButton(true);
+        showCinemas(m_tmCinemaArray);
+        return;
+    }
+    QSet<QString> showing;
+    for (const auto &cinema : std::as_const(m_tmCinemaArray))
+        showing.insert(cinema->cinemaid);
+    QList<std::shared_ptr<SimpleCinema>> kept;
+    for (const auto &cinema : list->cinemaArray) {
+        if (showing.contains(cinema->cinemaid))
+            kept.append(cinema); // the answer's own record, with its distance
+    }
+    showCinemas(kept);
+}
+
+void QMMoviePlayCinemaViewController::cinemaProviderDidRunIntoError(QMCinemaProvider *,
+                                                                    const std::optional<QMError> &)
+{
+    QMViewBusyBee::removeBusyBee(view());
+}
+
+void QMMoviePlayCinemaViewController::movieInfoProviderDidReceivedMovieInfo(
+    QMMovieInfoProvider *, const std::shared_ptr<movie> &info)
+{
+    // A record without the film's identifier would lose the way to its cinemas.
+    if (info && !info->movieid.isEmpty())
+        selectMovie = info;
+    if (m_synopsisView) {
+        m_synopsisView->setText(selectMovie->content);
+        QMViewBusyBee::removeBusyBee(m_synopsisView);
+    }
+}
+
+void QMMoviePlayCinemaViewController::movieInfoProviderDidRunInfoError(
+    QMMovieInfoProvider *, const std::optional<QMError> &)
+{
+    if (m_synopsisView)
+        QMViewBusyBee::removeBusyBee(m_synopsisView);
 }
 
 void QMMoviePlayCinemaViewController::returnMovieNearCinema()
@@ -144,65 +184,6 @@ void QMMoviePlayCinemaViewController::requestDistrict(const QString &, const QSt
     QMViewBusyBee::showBusyBeeAtCenter(view(), kBusySize);
 }
 
-void QMMoviePlayCinemaViewController::showNearButton(bool near)
-{
-    if (m_nearButton)
-        m_nearButton->setVisible(near);
-    if (m_allCinemaButton)
-        m_allCinemaButton->setVisible(!near);
-}
-
-void QMMoviePlayCinemaViewController::cinemaProviderDidReceivedCinemaList(
-    QMCinemaProvider *provider, const std::shared_ptr<CinemaList> &list)
-{
-    // Only the film's own list says which cinemas show it; a nearby or district list that came
-    // first must not stand in for it.
-    if (provider == QMDataContext::CurrentDataContext()->tmCinemaProvider()) {
-        m_tmCinemaArray = list->cinemaArray;
-        _init = false;
-        showNearButton(true);
-        showCinemas(m_tmCinemaArray);
-        return;
-    }
-    QSet<QString> showing;
-    for (const auto &cinema : std::as_const(m_tmCinemaArray))
-        showing.insert(cinema->cinemaid);
-    QList<std::shared_ptr<SimpleCinema>> kept;
-    for (const auto &cinema : list->cinemaArray) {
-        if (showing.contains(cinema->cinemaid))
-            kept.append(cinema); // the answer's own record, with its distance
-    }
-    showCinemas(kept);
-}
-
-void QMMoviePlayCinemaViewController::showCinemas(
-    const QList<std::shared_ptr<SimpleCinema>> &cinemas)
-{
-    m_cinemaArray = CinemaList::sellersFirst(cinemas);
-    if (m_cinemaTableView)
-        m_cinemaTableView->setCinemaArray(m_cinemaArray);
-    QMViewBusyBee::removeBusyBee(view());
-}
-
-void QMMoviePlayCinemaViewController::cinemaProviderDidRunIntoError(QMCinemaProvider *,
-                                                                    const std::optional<QMError> &)
-{
-    QMViewBusyBee::removeBusyBee(view());
-}
-
-void QMMoviePlayCinemaViewController::setTabImages(const char *cinemas, const char *synopsis)
-{
-    // A new picture would give the button the picture's own size: the tabs keep theirs.
-    for (auto [button, image] :
-         {std::pair{m_cinemasTab.data(), cinemas}, std::pair{m_synopsisTab.data(), synopsis}}) {
-        if (!button)
-            continue;
-        const QRect frame = button->geometry();
-        button->setBackgroundImage(QMResourceImages::named(QLatin1StringView(image)));
-        button->setGeometry(frame);
-    }
-}
-
 void QMMoviePlayCinemaViewController::taxisPressedSwitch()
 {
     setTabImages("btn_movieArray1.png", "btn_movieInfo1.png");
@@ -232,28 +213,47 @@ void QMMoviePlayCinemaViewController::infoPressedSwitch()
     QMViewBusyBee::showBusyBeeAtCenter(m_synopsisView, 30);
 }
 
-void QMMoviePlayCinemaViewController::movieInfoProviderDidReceivedMovieInfo(
-    QMMovieInfoProvider *, const std::shared_ptr<movie> &info)
-{
-    // A record without the film's identifier would lose the way to its cinemas.
-    if (info && !info->movieid.isEmpty())
-        selectMovie = info;
-    if (m_synopsisView) {
-        m_synopsisView->setText(selectMovie->content);
-        QMViewBusyBee::removeBusyBee(m_synopsisView);
-    }
-}
-
-void QMMoviePlayCinemaViewController::movieInfoProviderDidRunInfoError(
-    QMMovieInfoProvider *, const std::optional<QMError> &)
-{
-    if (m_synopsisView)
-        QMViewBusyBee::removeBusyBee(m_synopsisView);
-}
-
 void QMMoviePlayCinemaViewController::openScheduleAtRow(int row)
 {
     if (row < 0 || row >= m_cinemaArray.size())
         return;
     // The film's schedule at this cinema opens here once it exists.
+}
+
+void QMMoviePlayCinemaViewController::requestFilmList()
+{
+    QMViewBusyBee::showBusyBeeAtCenter(view(), kBusySize);
+    QMTMCinemaProvider *provider = QMDataContext::CurrentDataContext()->tmCinemaProvider();
+    provider->cinemaDelegate = this;
+    provider->requestCinemasForMovie(selectMovie->movieid);
+}
+
+void QMMoviePlayCinemaViewController::showCinemas(
+    const QList<std::shared_ptr<SimpleCinema>> &cinemas)
+{
+    m_cinemaArray = CinemaList::sellersFirst(cinemas);
+    if (m_cinemaTableView)
+        m_cinemaTableView->setCinemaArray(m_cinemaArray);
+    QMViewBusyBee::removeBusyBee(view());
+}
+
+void QMMoviePlayCinemaViewController::showNearButton(bool near)
+{
+    if (m_nearButton)
+        m_nearButton->setVisible(near);
+    if (m_allCinemaButton)
+        m_allCinemaButton->setVisible(!near);
+}
+
+void QMMoviePlayCinemaViewController::setTabImages(const char *cinemas, const char *synopsis)
+{
+    // A new picture would give the button the picture's own size: the tabs keep theirs.
+    for (auto [button, image] :
+         {std::pair{m_cinemasTab.data(), cinemas}, std::pair{m_synopsisTab.data(), synopsis}}) {
+        if (!button)
+            continue;
+        const QRect frame = button->geometry();
+        button->setBackgroundImage(QMResourceImages::named(QLatin1StringView(image)));
+        button->setGeometry(frame);
+    }
 }
