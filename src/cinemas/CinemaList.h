@@ -14,4 +14,8 @@ class CinemaList : public QMRecord
 
 public:
     QList<std::shared_ptr<SimpleCinema>> cinemaArray;
+
+    // The cinemas that sell tickets through the service first, each group in the given order.
+    static QList<std::shared_ptr<SimpleCinema>>
+    sellersFirst(QList<std::shared_ptr<SimpleCinema>> cinemas);
 };

@@ -20,8 +20,11 @@ public:
     // Metres from the device: the service's own distance, or, when it gave none, the distance
     // from current to the cinema.
     double shownDistance(const QMLocationProvider::Coordinate &current) const;
-    // "%.1fkm"
+    // "%.1fkm"; blank for a value that is not a number.
     static QString distanceText(double metres);
+    // What a list shows: blank while the service gave no distance and the device has had no fix,
+    // since a distance from 0°, 0° would mean nothing.
+    QString shownDistanceText(const QMLocationProvider &location) const;
 
     QString cinemaid;
     QString cinemaname;

@@ -1,0 +1,5 @@
+#include "kit/QMIndexButton.h"
+
+QMIndexButton::QMIndexButton(const QImage &image, QWidget *parent)
+    : QMBarButton(QString(), image, parent)
+{}
