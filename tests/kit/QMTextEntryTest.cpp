@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QTest>
@@ -110,6 +111,16 @@ protected:
         event.setCommitString(text);
         QApplication::sendEvent(target, &event);
     }
+    // Saves the window when QM_SCREENSHOT_DIR names a directory, to look at.
+    void screenshot(const QString &name, QMAlertView *alert = nullptr)
+    {
+        const QString dir = qEnvironmentVariable("QM_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            return;
+        if (alert)
+            waitUntil([&] { return !alert->graphicsEffect(); }); // faded in
+        window->saveScreenshot(QDir(dir).filePath(name));
+    }
     static QStringList alertTitles()
     {
         QStringList titles;
@@ -204,6 +215,7 @@ TEST_F(TextEntry, TheLimitAcceptsThe140thCharacterAndRefusesThe141st)
     EXPECT_EQ(screen.body->text(), full);
     EXPECT_EQ(screen.bodyText, full);
     EXPECT_TRUE(alertTitles().isEmpty());
+    screenshot(QStringLiteral("kit-text.png"));
 
     QTest::keyClick(screen.body, Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClick(screen.body, Qt::Key_Right);
@@ -216,6 +228,7 @@ TEST_F(TextEntry, TheLimitAcceptsThe140thCharacterAndRefusesThe141st)
     EXPECT_EQ(alert->message(), QStringLiteral("You could type in characters as much as 140"));
     EXPECT_EQ(alert->button()->text(), QStringLiteral("Dismiss"));
 
+    screenshot(QStringLiteral("kit-text-limit.png"), alert);
     QTest::keyClicks(alert, QStringLiteral("yz"));
     EXPECT_EQ(alertTitles().size(), 1) << "one alert at a time";
     alert->clickButton();
