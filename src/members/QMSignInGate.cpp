@@ -41,7 +41,11 @@ void QMSignInGate::requireMember(std::function<void()> action, Options options)
     m_login = login.get();
     // Gone without a sign-in: whatever was waiting is dropped, so that no later sign-in, here
     // or elsewhere, can set it off.
-    connect(m_login, &QObject::destroyed, this, [this] { m_action = nullptr; });
+    // A sign-in screen pushed since then for a newer action is still there.
+    connect(m_login, &QObject::destroyed, this, [this] {
+        if (!m_login)
+            m_action = nullptr;
+    });
     stack->push(std::move(login), options.animated);
 }
 
