@@ -68,7 +68,7 @@ void QMMoviePlayCinemaViewController::viewDidLoad()
     connect(m_synopsisTab, &QAbstractButton::clicked, this,
             &QMMoviePlayCinemaViewController::infoPressedSwitch);
 
-    m_synopsisView = new QMTextView(v);
+    m_synopsisView = new QMReadingTextView(v);
     m_synopsisView->setGeometry(10, 70, 298, 294);
     m_synopsisView->setBorderColor(Qt::gray);
     m_synopsisView->setText(film.content);

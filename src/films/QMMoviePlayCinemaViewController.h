@@ -7,7 +7,7 @@
 #include "films/QMMovieInfoProviderDelegate.h"
 #include "films/movie.h"
 #include "kit/QMBarButton.h"
-#include "kit/QMTextView.h"
+#include "kit/QMReadingTextView.h"
 #include "kit/QMViewController.h"
 
 #include <QList>
@@ -40,7 +40,7 @@ public:
     QMCinemaListView *cinemaTableView() const { return m_cinemaTableView; }
     // The districts and their overlay, once the view is loaded.
     QMDistrictChooser *districtChooser() const { return m_districtChooser; }
-    QMTextView *synopsisView() const { return m_synopsisView; }
+    QMReadingTextView *synopsisView() const { return m_synopsisView; }
     QWidget *filterBar() const { return m_filterBar; }
     QMBarButton *cinemasTabButton() const { return m_cinemasTab; }
     QMBarButton *synopsisTabButton() const { return m_synopsisTab; }
@@ -84,7 +84,7 @@ private:
     QPointer<QMDistrictChooser> m_districtChooser;
     QPointer<QMBarButton> m_cinemasTab;
     QPointer<QMBarButton> m_synopsisTab;
-    QPointer<QMTextView> m_synopsisView;
+    QPointer<QMReadingTextView> m_synopsisView;
     QPointer<QWidget> m_filterBar;
     QPointer<QMBarButton> m_nearButton;
     QPointer<QMBarButton> m_allCinemaButton;

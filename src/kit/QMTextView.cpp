@@ -1,74 +1,98 @@
 #include "kit/QMTextView.h"
 
 #include "kit/QMKitStyle.h"
-#include "kit/QMScrollView.h"
 
-#include <QLabel>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QPainter>
+#include <QTextCursor>
+
+namespace {
+constexpr qreal cornerRadius = 6;
+const QColor borderColor(128, 128, 128);
+} // namespace
 
 QMTextView::QMTextView(QWidget *parent)
-    : QWidget(parent)
-    , m_scrollView(new QMScrollView(this))
-    , m_label(new QLabel(m_scrollView->contentView()))
+    : QPlainTextEdit(parent)
 {
-    QMKitStyle::setBackgroundColor(this, Qt::white);
-    m_label->setWordWrap(true);
-    m_label->setTextFormat(Qt::PlainText);
-    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label->setContentsMargins(6, 6, 6, 6);
-    m_label->setFont(QMKitStyle::systemFont(14));
-    m_label->show();
-    m_scrollView->setAlwaysBounceVertical(true);
-    relayout();
+    setFont(QMKitStyle::systemFont(15));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    document()->setDocumentMargin(6);
+    // The box with its rounded border is drawn under a transparent viewport.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    setPalette(palette);
+    viewport()->setAutoFillBackground(false);
+
+    connect(this, &QPlainTextEdit::textChanged, this, &QMTextView::committedTextMayHaveChanged);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        // Only where the text stands still: the place to come back to after a refused change.
+        if (!m_settingText && toPlainText() == m_text)
+            m_stableCursor = textCursor().position();
+    });
 }
 
-QMTextView::~QMTextView() = default;
-
-QString QMTextView::text() const
+QMTextView::QMTextView(const QRect &frame, QWidget *parent)
+    : QMTextView(parent)
 {
-    return m_label->text();
+    setGeometry(frame);
 }
 
 void QMTextView::setText(const QString &text)
 {
-    m_label->setText(text);
-    relayout();
-    m_scrollView->setContentOffset(QPoint(0, 0));
+    const int cursorBefore = m_stableCursor;
+    m_settingText = true;
+    if (m_composing) {
+        // The input method forgets what it was composing on top of the text that goes.
+        QGuiApplication::inputMethod()->reset();
+        m_composing = false;
+    }
+    setPlainText(text);
+    m_text = toPlainText();
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(qBound(0, cursorBefore, int(m_text.size())));
+    setTextCursor(cursor);
+    m_stableCursor = cursor.position();
+    m_settingText = false;
 }
 
-void QMTextView::setTextFont(const QFont &font)
+void QMTextView::endEditing()
 {
-    m_label->setFont(font);
-    relayout();
+    clearFocus();
 }
 
-void QMTextView::setBorderColor(const QColor &color)
+void QMTextView::committedTextMayHaveChanged()
 {
-    m_borderColor = color;
-    relayout();
-    update();
-}
-
-void QMTextView::paintEvent(QPaintEvent *)
-{
-    if (!m_borderColor.isValid())
+    if (m_settingText)
         return;
+    QString now = toPlainText();
+    if (now == m_text)
+        return; // only composition or formatting moved
+    m_text = std::move(now);
+    if (m_delegate)
+        m_delegate->textViewDidChange(this);
+    if (toPlainText() == m_text)
+        m_stableCursor = textCursor().position();
+}
+
+void QMTextView::inputMethodEvent(QInputMethodEvent *event)
+{
+    QPlainTextEdit::inputMethodEvent(event);
+    m_composing = !event->preeditString().isEmpty();
+}
+
+bool QMTextView::event(QEvent *event)
+{
+    if (event->type() != QEvent::Paint)
+        return QPlainTextEdit::event(event);
     QPainter painter(this);
-    painter.setPen(m_borderColor);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-void QMTextView::resizeEvent(QResizeEvent *)
-{
-    relayout();
-}
-
-void QMTextView::relayout()
-{
-    const int border = m_borderColor.isValid() ? 1 : 0;
-    const QRect inside = rect().adjusted(border, border, -border, -border);
-    m_scrollView->setGeometry(inside);
-    const int height = m_label->heightForWidth(inside.width());
-    m_label->setGeometry(0, 0, inside.width(), qMax(height, 0));
-    m_scrollView->setContentSize(QSize(inside.width(), qMax(height, 0)));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(borderColor, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius,
+                            cornerRadius);
+    return true;
 }

@@ -1,40 +1,48 @@
 #pragma once
 
-#include <QColor>
-#include <QWidget>
+#include "kit/QMTextViewDelegate.h"
+#include "net/QMWeakDelegate.h"
 
-class QLabel;
-class QMScrollView;
+#include <QPlainTextEdit>
 
-// Text to read, not to edit: wrapped to the view's width and scrolled like the phone's lists
-// when it is longer than the view. An optional one-point border.
-class QMTextView : public QWidget
+// Several lines of plain text to type, in a white box with a grey 1-point border and corners of
+// radius 6. The delegate hears of every change of the committed text and may refuse it by
+// putting the previous text back: what an input method is still composing is never judged,
+// only what it commits.
+class QMTextView : public QPlainTextEdit
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QMTextView)
 
 public:
     explicit QMTextView(QWidget *parent = nullptr);
-    ~QMTextView() override;
+    QMTextView(const QRect &frame, QWidget *parent);
 
-    QString text() const;
-    // From the top again.
+    QMTextViewDelegate *delegate() const { return m_delegate.get(); }
+    void setDelegate(QMTextViewDelegate *delegate) { m_delegate = delegate; }
+
+    // The committed text.
+    QString text() const { return m_text; }
+    // Replaces the text without telling the delegate; any composition is abandoned. The cursor
+    // goes back to where it stood before the change being refused, when it still fits.
     void setText(const QString &text);
-    void setTextFont(const QFont &font);
-    // No border while the colour is invalid (the default).
-    void setBorderColor(const QColor &color);
 
-    QLabel *label() const { return m_label; }
-    QMScrollView *scrollView() const { return m_scrollView; }
+    // True while an input method is composing text that is not committed yet.
+    bool isComposing() const { return m_composing; }
+
+    // Puts the keyboard away.
+    void endEditing();
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
-    void relayout();
+    void committedTextMayHaveChanged();
 
-    QMScrollView *m_scrollView;
-    QLabel *m_label;
-    QColor m_borderColor;
+    QMWeakDelegate<QMTextViewDelegate> m_delegate;
+    QString m_text;
+    int m_stableCursor = 0;
+    bool m_composing = false;
+    bool m_settingText = false;
 };

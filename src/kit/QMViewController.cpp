@@ -143,10 +143,25 @@ void QMViewController::endAppearanceTransition()
         child->endAppearanceTransition();
 }
 
+void QMViewController::endEditing()
+{
+    if (!m_view)
+        return;
+    QWidget *editing = m_view->window()->focusWidget();
+    if (editing && (editing == m_view || m_view->isAncestorOf(editing)))
+        editing->clearFocus();
+}
+
 bool QMViewController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_view && event->type() == QEvent::Resize)
-        viewDidLayoutSubviews();
+    if (watched == m_view) {
+        if (event->type() == QEvent::Resize)
+            viewDidLayoutSubviews();
+        // Text fields, text views and buttons take their presses; what reaches the view itself
+        // fell on its background (or on a label).
+        else if (event->type() == QEvent::MouseButtonPress)
+            endEditing();
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -50,6 +50,10 @@ public:
     QMViewController *modalViewController() const { return m_presented.get(); }
     QMViewController *presentingViewController() const { return m_presenting; }
 
+    // Puts the keyboard away: the text field or text view of this screen being edited, if any,
+    // ends its editing. A touch on the background of the view does the same.
+    void endEditing();
+
     // True from viewWillAppear until viewWillDisappear.
     bool isViewVisible() const;
 
