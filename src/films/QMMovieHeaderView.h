@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// The top of a film's details: its poster, its name in orange, its mark and its credits.
+class QMMovieHeaderView : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QMMovieHeaderView)
+
+public:
+    static constexpr QSize kSize{320, 160};
+
+    // The mark stands at ratingFrame, in ratingFont, written "%@分".
+    QMMovieHeaderView(const QRect &ratingFrame, const QFont &ratingFont, QWidget *parent = nullptr);
+
+    void setPoster(const QImage &poster);
+    void setTitle(const QString &moviename);
+    void setRating(const QString &generalmark);
+    void setCredits(const QString &credits);
+
+    QLabel *posterView() const { return m_poster; }
+    QLabel *titleLabel() const { return m_title; }
+    QLabel *ratingLabel() const { return m_rating; }
+    QLabel *creditsLabel() const { return m_credits; }
+
+private:
+    QLabel *m_poster;
+    QLabel *m_title;
+    QLabel *m_rating;
+    QLabel *m_credits;
+};
