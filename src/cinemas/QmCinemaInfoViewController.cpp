@@ -1,0 +1,370 @@
+#include "cinemas/QmCinemaInfoViewController.h"
+
+#include "app/QMDataContext.h"
+#include "cinemas/MpiList.h"
+#include "cinemas/QMCinemaInfoProvider.h"
+#include "cinemas/QMGeoDistance.h"
+#include "cinemas/QMMovieOnFSCProvider.h"
+#include "comments/InsertData.h"
+#include "kit/QMAlertView.h"
+#include "kit/QMKitStyle.h"
+#include "kit/QMNavigationItem.h"
+#include "kit/QMPageCounter.h"
+#include "kit/QMScrollView.h"
+#include "kit/QMTableViewCell.h"
+#include "members/MemberCache.h"
+#include "members/QMLoginProvider.h"
+#include "members/QMSignPointProvider.h"
+#include "net/QMDataProvider.h"
+#include "services/QMLocationProvider.h"
+#include "services/QMResourceImages.h"
+#include "services/QMViewBusyBee.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr QSize kViewSize(320, 367);
+constexpr int kBusySize = 40;
+constexpr QRect kBelowTabs(10, 33, 298, 0);
+
+QMBarButton *imageButton(const char *image, const QRect &frame, QWidget *parent)
+{
+    auto *button =
+        new QMBarButton(QString(), QMResourceImages::named(QLatin1StringView(image)), parent);
+    button->setGeometry(frame);
+    return button;
+}
+
+QMTableViewCell *greyRow(std::unique_ptr<QMTableViewCell> &cell)
+{
+    cell = std::make_unique<QMTableViewCell>(QMTableViewCell::CellStyle::Default,
+                                             QmCinemaInfoViewController::kReuseIdentifier);
+    cell->setSelectionStyle(QMTableViewCell::SelectionStyle::None);
+    cell->setBackgroundColor(QMKitStyle::lightGrayColor());
+    return cell.get();
+}
+} // namespace
+
+QmCinemaInfoViewController::QmCinemaInfoViewController() = default;
+
+QmCinemaInfoViewController::~QmCinemaInfoViewController() = default;
+
+QMPageCounter &QmCinemaInfoViewController::commentPageCounter()
+{
+    static QMPageCounter kCommentCount;
+    return kCommentCount;
+}
+
+const QList<std::shared_ptr<Comment>> &QmCinemaInfoViewController::commentArray() const
+{
+    return m_commentRows->commentArray();
+}
+
+std::unique_ptr<QWidget> QmCinemaInfoViewController::loadView()
+{
+    auto view = std::make_unique<QWidget>();
+    view->resize(kViewSize);
+    QMKitStyle::setBackgroundColor(view.get(), QMKitStyle::lightGrayColor());
+    return view;
+}
+
+void QmCinemaInfoViewController::viewDidLoad()
+{
+    if (!selectCinema)
+        selectCinema = std::make_shared<Cinema>();
+    QWidget *v = view();
+    navigationItem()->setTitle(selectCinema->cinemaname);
+    navigationItem()->setTitleFont(QMKitStyle::systemFont(18));
+    navigationItem()->setBackBarButtonTitle(QStringLiteral("返回"));
+    auto checkIn = std::make_unique<QMBarButton>(
+        QString(), QMResourceImages::named(QStringLiteral("img_myhere.png")));
+    checkIn->setFixedSize(43, 30);
+    m_checkInButton = checkIn.get();
+    connect(m_checkInButton, &QAbstractButton::clicked, this,
+            &QmCinemaInfoViewController::checkInPos);
+    navigationItem()->setRightBarButton(std::move(checkIn));
+
+    _isCinemaInfo = false;
+    _addressText = selectCinema->address;
+    _cinemaCommentTableView = new QMTableView(v);
+    _cinemaCommentTableView->setGeometry(0, 0, 320, 360);
+    _cinemaCommentTableView->setSeparatorStyle(QMTableView::SeparatorStyle::None);
+    _cinemaCommentTableView->setBackgroundColor(QMKitStyle::lightGrayColor());
+    m_commentRows =
+        new QMCommentRows(_cinemaCommentTableView, kFirstCommentRow, commentPageCounter(), 0, this);
+    m_commentRows->setTargetId(selectCinema->cinemaid);
+    m_commentRows->setBusyFrame(v,
+                                QRect(QPoint(v->width() - kBusySize, v->height() - kBusySize) / 2,
+                                      QSize(kBusySize, kBusySize)));
+    connect(m_commentRows, &QMCommentRows::textTapped, this,
+            &QmCinemaInfoViewController::selectCommentInfo);
+    connect(m_commentRows, &QMCommentRows::headTapped, this,
+            &QmCinemaInfoViewController::selectUserInfo);
+    _cinemaCommentTableView->setDataSource(this);
+    _cinemaCommentTableView->reloadData();
+    _cinemaCommentTableView->show();
+
+    // Floats over the bottom of the table, above the line that ends the screen.
+    _comentButton = imageButton("btn_comment.png", QRect(230, 335, 77, 32), v);
+    connect(_comentButton, &QAbstractButton::clicked, this,
+            &QmCinemaInfoViewController::userComment);
+    auto *line = new QLabel(v);
+    line->setGeometry(0, 364, 320, 4);
+    line->setScaledContents(true);
+    line->setPixmap(
+        QPixmap::fromImage(QMResourceImages::named(QStringLiteral("img_infoLine.png"))));
+
+    QMViewBusyBee::showBusyBeeAtCenter(v, kBusySize);
+    QMMovieOnFSCProvider *films = QMDataContext::CurrentDataContext()->movieOnFSCProvider();
+    films->fscDelegate = this;
+    films->requestOnPlayMovieListForCinema(selectCinema->cinemaid);
+    selectCommentList();
+}
+
+int QmCinemaInfoViewController::tableViewNumberOfRows(QMTableView *)
+{
+    return _isCinemaInfo ? 2 : kFirstCommentRow + m_commentRows->rowCount();
+}
+
+int QmCinemaInfoViewController::tableViewHeightForRow(QMTableView *, int row)
+{
+    if (row == 0)
+        return kHeaderHeight;
+    if (row == 1)
+        return _isCinemaInfo ? kDescriptionHeight : kFilmsHeight;
+    return m_commentRows->heightForRow(row);
+}
+
+std::unique_ptr<QWidget> QmCinemaInfoViewController::tableViewCellForRow(QMTableView *, int row)
+{
+    if (row == 0)
+        return headerRow();
+    if (row == 1)
+        return tabRow();
+    return m_commentRows->cellForRow(row);
+}
+
+void QmCinemaInfoViewController::scrollViewDidEndDecelerating(QMScrollView *)
+{
+    if (!_isCinemaInfo)
+        m_commentRows->tableDidEndDecelerating();
+}
+
+void QmCinemaInfoViewController::fscProviderDidReceivedMovieList(
+    QMMovieFSCProvider *, const std::shared_ptr<MpiList> &list)
+{
+    _mpiArray = list->mpiArray;
+    if (_cinemaCommentTableView)
+        _cinemaCommentTableView->reloadData();
+    QMViewBusyBee::removeBusyBee(view());
+}
+
+void QmCinemaInfoViewController::fscProviderDidRunIntoError(QMMovieFSCProvider *,
+                                                            const std::optional<QMError> &)
+{
+    QMViewBusyBee::removeBusyBee(view());
+}
+
+void QmCinemaInfoViewController::cinemaInfoProviderDidReceiveCinemaInfo(
+    QMCinemaInfoProvider *, const std::shared_ptr<Cinema> &info)
+{
+    // A record without the cinema's identifier would lose its films, comments and place.
+    if (info && !info->cinemaid.isEmpty())
+        selectCinema = info;
+    if (_cinemaInfoView) {
+        _cinemaInfoView->setText(selectCinema->content);
+        QMViewBusyBee::removeBusyBee(_cinemaInfoView);
+    }
+    if (_cinemaCommentTableView)
+        _cinemaCommentTableView->reloadData();
+}
+
+void QmCinemaInfoViewController::cinemaInfoProviderDidRunIntoError(QMCinemaInfoProvider *,
+                                                                   const std::optional<QMError> &)
+{
+    if (_cinemaInfoView)
+        QMViewBusyBee::removeBusyBee(_cinemaInfoView);
+}
+
+void QmCinemaInfoViewController::singPointProviderDidReceiveInsertData(
+    QMSignPointProvider *, const std::shared_ptr<InsertData> &data)
+{
+    QMViewBusyBee::removeBusyBee(view());
+    if (data && data->isDone())
+        QMAlertView::show(QStringLiteral("成功"), QStringLiteral("恭喜你签到成功！"),
+                          QStringLiteral("ok"));
+}
+
+void QmCinemaInfoViewController::singPointProviderDidRunIntoError(
+    QMSignPointProvider *, const std::optional<QMError> &error)
+{
+    QMViewBusyBee::removeBusyBee(view());
+    // A refusal carries its words; a failed transfer only the network's, no message for a member.
+    const bool told = error && error->code() == -1 && !error->domain().isEmpty();
+    QMAlertView::show(QStringLiteral("错误"),
+                      told ? error->domain() : QStringLiteral("与后台通讯错误"),
+                      QStringLiteral("ok"));
+}
+
+void QmCinemaInfoViewController::checkInPos()
+{
+    QMDataContext *context = QMDataContext::CurrentDataContext();
+    const double metres = geoDistance(context->locationProvider()->currentLocation(),
+                                      {selectCinema->pointy, selectCinema->pointx});
+    if (!isCloseEnoughToCheckIn(metres)) {
+        QMAlertView::show(
+            QString(),
+            QStringLiteral("你现在距离%1超过500m，不能签到").arg(selectCinema->cinemaname),
+            QStringLiteral("OK"));
+        return;
+    }
+    if (!QMDataProvider::DataProvider()->isLogged()) {
+        // Measured again after the sign-in: the member may have walked on meanwhile.
+        _isHere = true;
+        m_gate.requireMember([this] {
+            _isHere = false;
+            checkInPos();
+        });
+        return;
+    }
+    _isHere = false;
+    const std::shared_ptr<MemberCache> member = context->loginProvider()->loginMemeber;
+    if (!member)
+        return;
+    QMViewBusyBee::showBusyBeeAtCenter(view(), kBusySize);
+    QMSignPointProvider *provider = context->signPointProvider();
+    provider->memberid = member->memberid;
+    provider->singPointDelegate = this;
+    provider->requestSingPoint();
+}
+
+void QmCinemaInfoViewController::gotoMap()
+{
+    // Opens the map of the cinema.
+}
+
+void QmCinemaInfoViewController::onpalyPressedSwitch()
+{
+    _isCinemaInfo = false;
+    _cinemaCommentTableView->setScrollEnabled(true);
+    _cinemaCommentTableView->reloadData();
+}
+
+void QmCinemaInfoViewController::infoPressedSwitch()
+{
+    _isCinemaInfo = true;
+    _cinemaCommentTableView->setScrollEnabled(false);
+    _cinemaCommentTableView->reloadData();
+    if (selectCinema->cinemaid.isEmpty() || !_cinemaInfoView)
+        return;
+    QMViewBusyBee::showBusyBeeAtCenter(_cinemaInfoView, 30);
+    QMCinemaInfoProvider *provider = QMDataContext::CurrentDataContext()->cinemaInfoProvider();
+    provider->cinemaInfoDelegate = this;
+    provider->requestInfoForCinema(selectCinema->cinemaid);
+}
+
+void QmCinemaInfoViewController::openScheduleForFilm(int index)
+{
+    if (index < 0 || index >= _mpiArray.size())
+        return;
+    // Opens the film's schedule at this cinema.
+}
+
+void QmCinemaInfoViewController::userComment()
+{
+    // A check-in left waiting at an abandoned sign-in must not run at this one.
+    _isHere = false;
+    m_gate.requireMember([this] { presentCommentView(); });
+}
+
+void QmCinemaInfoViewController::presentCommentView()
+{
+    // Opens the comment writing screen.
+}
+
+void QmCinemaInfoViewController::selectCommentList()
+{
+    m_commentRows->requestComments();
+}
+
+void QmCinemaInfoViewController::moreCiname()
+{
+    m_commentRows->moreComments();
+}
+
+void QmCinemaInfoViewController::selectCommentInfo(int row)
+{
+    if (!m_commentRows->commentAtRow(row))
+        return;
+    // Opens the comment's details.
+}
+
+void QmCinemaInfoViewController::selectUserInfo(int row)
+{
+    if (!m_commentRows->commentAtRow(row))
+        return;
+    // Opens the author's page.
+}
+
+std::unique_ptr<QWidget> QmCinemaInfoViewController::headerRow()
+{
+    std::unique_ptr<QMTableViewCell> cell;
+    QWidget *row = greyRow(cell);
+    const Cinema &cinema = *selectCinema;
+    QLabel *name = QMKitStyle::addLabel(row, QRect(10, 8, 0, 22), QMKitStyle::boldSystemFont(15),
+                                        Qt::black, cinema.cinemaname);
+    name->setTextFormat(Qt::PlainText);
+    name->resize(qMin(name->sizeHint().width(), 230), 22);
+    QLabel *mark = QMKitStyle::addLabel(row, QRect(name->geometry().right() + 6, 8, 60, 22),
+                                        QMKitStyle::italicSystemFont(15), QMKitStyle::tintColor(),
+                                        QStringLiteral("%1分").arg(cinema.generalmark));
+    mark->setTextFormat(Qt::PlainText);
+    QLabel *address = QMKitStyle::addLabel(
+        row, QRect(10, 32, 236, 38), QMKitStyle::boldSystemFont(11.5), Qt::black, _addressText);
+    address->setTextFormat(Qt::PlainText);
+    address->setWordWrap(true);
+    address->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *map = new QPushButton(QStringLiteral("【地图】"), row);
+    map->setGeometry(250, 34, 62, 24);
+    map->setFont(QMKitStyle::systemFont(12));
+    map->setFlat(true);
+    map->setStyleSheet(QStringLiteral("color: rgb(255,128,0); border: none;"));
+    connect(map, &QPushButton::clicked, this, &QmCinemaInfoViewController::gotoMap);
+    m_mapButton = map;
+    return cell;
+}
+
+std::unique_ptr<QWidget> QmCinemaInfoViewController::tabRow()
+{
+    std::unique_ptr<QMTableViewCell> cell;
+    QWidget *row = greyRow(cell);
+    _onplayButton = imageButton(_isCinemaInfo ? "btn_onplay.png" : "btn_cinema_onplay.png",
+                                QRect(10, 0, 150, 33), row);
+    connect(_onplayButton, &QAbstractButton::clicked, this,
+            &QmCinemaInfoViewController::onpalyPressedSwitch);
+    _infoButton = imageButton(_isCinemaInfo ? "btn_info.png" : "btn_cinema_info.png",
+                              QRect(158, 0, 150, 33), row);
+    connect(_infoButton, &QAbstractButton::clicked, this,
+            &QmCinemaInfoViewController::infoPressedSwitch);
+
+    if (_isCinemaInfo) {
+        _cinemaInfoView = new QMReadingTextView(row);
+        _cinemaInfoView->setGeometry(kBelowTabs.adjusted(0, 0, 0, 245));
+        _cinemaInfoView->setTextFont(QMKitStyle::systemFont(14));
+        _cinemaInfoView->setBorderColor(Qt::gray);
+        _cinemaInfoView->setText(selectCinema->content);
+        return cell;
+    }
+    // The strip is built afresh with its row; it stays where the member had moved it.
+    const QPoint offset =
+        _cinemaScrollView ? _cinemaScrollView->scrollView()->contentOffset() : QPoint();
+    _cinemaScrollView = new QMCinemaFilmStrip(row);
+    _cinemaScrollView->setGeometry(kBelowTabs.adjusted(0, 0, 0, QMCinemaFilmStrip::kSize.height()));
+    _cinemaScrollView->setMpiArray(_mpiArray);
+    _cinemaScrollView->scrollView()->setContentOffset(offset);
+    connect(_cinemaScrollView, &QMCinemaFilmStrip::filmChosen, this,
+            &QmCinemaInfoViewController::openScheduleForFilm);
+    return cell;
+}
