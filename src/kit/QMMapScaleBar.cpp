@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 #include <cmath>
 
@@ -35,31 +36,40 @@ void QMMapScaleBar::paint(QPainter *painter, const QPointF &bottomLeft, double m
     const Scale scale = choose(metresPerPoint);
     if (scale.width <= 0)
         return;
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    const qreal x0 = bottomLeft.x();
-    const qreal x1 = x0 + scale.width;
-    const qreal y = bottomLeft.y();
-    QPainterPath bar;
-    bar.moveTo(x0, y - 5);
-    bar.lineTo(x0, y);
-    bar.lineTo(x1, y);
-    bar.lineTo(x1, y - 5);
-    painter->setBrush(Qt::NoBrush);
-    painter->setPen(
-        QPen(QColor(255, 255, 255, 220), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter->drawPath(bar);
-    painter->setPen(QPen(QColor(80, 80, 86), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter->drawPath(bar);
+    // Drawn once per length and width: a pan redraws the same bar at every frame.
+    const qreal ratio = painter->device()->devicePixelRatioF();
+    const qreal width = std::round(scale.width * 2) / 2;
+    const QString key = QStringLiteral("QMScaleBar:%1:%2:%3").arg(scale.text).arg(width).arg(ratio);
+    const QSizeF size(width + 12, 22);
+    QPixmap bar;
+    if (!QPixmapCache::find(key, &bar)) {
+        bar = QPixmap((size * ratio).toSize());
+        bar.setDevicePixelRatio(ratio);
+        bar.fill(Qt::transparent);
+        QPainter p(&bar);
+        p.setRenderHint(QPainter::Antialiasing);
+        const qreal x0 = 3;
+        const qreal x1 = x0 + width;
+        const qreal y = size.height() - 3;
+        QPainterPath line;
+        line.moveTo(x0, y - 5);
+        line.lineTo(x0, y);
+        line.lineTo(x1, y);
+        line.lineTo(x1, y - 5);
+        p.setPen(QPen(QColor(255, 255, 255, 220), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(line);
+        p.setPen(QPen(QColor(80, 80, 86), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(line);
 
-    QPainterPath text;
-    const QFont font = QMKitStyle::boldSystemFont(10);
-    text.addText(QPointF(x0 + 3, y - 4), font, scale.text);
-    painter->setPen(
-        QPen(QColor(255, 255, 255, 220), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter->drawPath(text);
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(QColor(80, 80, 86));
-    painter->drawPath(text);
-    painter->restore();
+        QPainterPath text;
+        text.addText(QPointF(x0 + 3, y - 4), QMKitStyle::boldSystemFont(10), scale.text);
+        p.setPen(QPen(QColor(255, 255, 255, 220), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(text);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(80, 80, 86));
+        p.drawPath(text);
+        p.end();
+        QPixmapCache::insert(key, bar);
+    }
+    painter->drawPixmap(bottomLeft - QPointF(3, size.height() - 3), bar);
 }

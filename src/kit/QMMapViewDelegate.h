@@ -1,8 +1,9 @@
 #pragma once
 
+#include "kit/QMAnnotationView.h"
+
 #include <memory>
 
-class QMAnnotationView;
 class QMMapAnnotation;
 class QMMapView;
 
