@@ -572,9 +572,10 @@ TEST(MapTileLayer, DrawsAServedTileUnderThePins)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&map));
     ASSERT_TRUE(waitUntil([&] { return map.tileLayer()->loadedTileCount() >= 4; }, 10000));
     const QImage image = map.grab().toImage();
-    EXPECT_EQ(image.pixelColor(30, 30), QColor(255, 0, 255));
-    const QColor head =
-        image.pixelColor(map.convertCoordinate(peoplesSquare).toPoint() - QPoint(0, 27));
+    const qreal ratio = image.devicePixelRatio();
+    EXPECT_EQ(image.pixelColor((QPointF(30, 30) * ratio).toPoint()), QColor(255, 0, 255));
+    const QColor head = image.pixelColor(
+        ((map.convertCoordinate(peoplesSquare) - QPointF(0, 27)) * ratio).toPoint());
     EXPECT_GT(head.red(), 150);
     EXPECT_LT(head.blue(), 120) << "the pin over the tile";
     // The tile under the centre, by the usual slippy-map formulas.
