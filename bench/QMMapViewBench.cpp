@@ -18,8 +18,7 @@ class BenchPlace : public QMMapAnnotation
 public:
     explicit BenchPlace(QMMapCoordinate coordinate)
         : m_coordinate(coordinate)
-    {
-    }
+    {}
     QMMapCoordinate coordinate() const override { return m_coordinate; }
     QString title() const override { return QStringLiteral("影城"); }
 
@@ -36,9 +35,9 @@ struct MapFrame
         QRandomGenerator dice(2026);
         QList<std::shared_ptr<QMMapAnnotation>> pins;
         for (int i = 0; i < 50; ++i)
-            pins.append(std::make_shared<BenchPlace>(QMMapCoordinate{
-                31.2304 + (dice.generateDouble() - 0.5) * 0.07,
-                121.4737 + (dice.generateDouble() - 0.5) * 0.07}));
+            pins.append(std::make_shared<BenchPlace>(
+                QMMapCoordinate{31.2304 + (dice.generateDouble() - 0.5) * 0.07,
+                                121.4737 + (dice.generateDouble() - 0.5) * 0.07}));
         map.addAnnotations(pins);
         map.render(&frame); // the base map drawn once, as on the first frame
     }

@@ -164,9 +164,10 @@ void QMMapViewController::viewDidLoad()
 
 void QMMapViewController::viewWillAppear(bool)
 {
-    showUserLocation();
-    QMNotificationCenter::defaultCenter().addObserver(this, kLocationNotification,
-                                                      [this](QObject *) { showUserLocation(); });
+    showUserLocation(QMDataContext::CurrentDataContext()->locationProvider());
+    QMNotificationCenter::defaultCenter().addObserver(
+        this, kLocationNotification,
+        [this](QObject *object) { showUserLocation(qobject_cast<QMLocationProvider *>(object)); });
 }
 
 void QMMapViewController::viewDidAppear(bool)
@@ -204,10 +205,9 @@ QMMapViewController::mapViewViewForAnnotation(QMMapView *mapView,
     return pin;
 }
 
-void QMMapViewController::showUserLocation()
+void QMMapViewController::showUserLocation(const QMLocationProvider *location)
 {
-    const QMLocationProvider *location = QMDataContext::CurrentDataContext()->locationProvider();
-    if (_mapView && location->hasLocation())
+    if (_mapView && location && location->hasLocation())
         _mapView->setUserLocationCoordinate(
             {location->currentLocation().latitude, location->currentLocation().longitude});
 }

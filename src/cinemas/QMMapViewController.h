@@ -11,6 +11,7 @@
 
 class Cinema;
 class QLabel;
+class QMLocationProvider;
 class QMMapAnnotation;
 class QMMapView;
 class SimpleCinema;
@@ -55,7 +56,7 @@ protected:
     void viewDidDisappear(bool animated) override;
 
 private:
-    void showUserLocation();
+    void showUserLocation(const QMLocationProvider *location);
 
     QPointer<QMMapView> _mapView;
     QMMapRegion _mapRegion;

@@ -283,7 +283,7 @@ protected:
     void keep(const QString &name)
     {
         const QString dir = qEnvironmentVariable("QM_SCREENSHOT_DIR");
-        if (!dir.isEmpty())
+        if (!dir.isEmpty() && QDir().mkpath(dir))
             window.saveScreenshot(QDir(dir).filePath(name));
     }
 
