@@ -316,13 +316,14 @@ void QMMapView::addAnnotations(const QList<std::shared_ptr<QMMapAnnotation>> &an
 
 void QMMapView::removeAnnotation(const QMMapAnnotation *annotation)
 {
+    // First, since the delegate hears of it and may change the annotations meanwhile.
+    if (m_selected == annotation)
+        deselectAnnotation(annotation, false);
     const auto found = std::find_if(m_placed.begin(), m_placed.end(), [&](const Placed &placed) {
         return placed.annotation.get() == annotation;
     });
     if (found == m_placed.end())
         return;
-    if (m_selected == annotation)
-        deselectAnnotation(annotation, false);
     std::unique_ptr<QMAnnotationView> view = std::move(found->view);
     m_placed.erase(found);
     recycle(std::move(view));
@@ -342,8 +343,10 @@ void QMMapView::recycle(std::unique_ptr<QMAnnotationView> view)
     disconnect(view.get(), nullptr, this, nullptr);
     view->setAnnotation(nullptr);
     constexpr size_t kept = 64;
+    if (view->reuseIdentifier().isEmpty())
+        return;
     auto &pool = m_reusable[view->reuseIdentifier()];
-    if (!view->reuseIdentifier().isEmpty() && pool.size() < kept)
+    if (pool.size() < kept)
         pool.push_back(std::move(view));
 }
 
@@ -473,11 +476,14 @@ QMMapAnnotation *QMMapView::selectedAnnotation() const
 
 void QMMapView::selectAnnotation(const QMMapAnnotation *annotation, bool animated)
 {
-    Placed *placed = placedFor(annotation);
-    if (!placed || m_selected == annotation)
+    if (!placedFor(annotation) || m_selected == annotation)
         return;
     if (m_selected)
         deselectAnnotation(m_selected, animated);
+    // Looked up again: the delegate heard of the deselection and may have removed it.
+    Placed *placed = placedFor(annotation);
+    if (!placed)
+        return;
     m_selected = annotation;
     QMAnnotationView *view = placed->view.get();
     view->setSelected(true);

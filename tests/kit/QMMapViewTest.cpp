@@ -99,12 +99,15 @@ public:
     {
         log.append("select " + view->annotation()->title());
     }
-    void mapViewDidDeselectAnnotationView(QMMapView *, QMAnnotationView *view) override
+    void mapViewDidDeselectAnnotationView(QMMapView *map, QMAnnotationView *view) override
     {
         log.append("deselect " + view->annotation()->title());
+        if (removeOnDeselect)
+            map->removeAnnotation(view->annotation());
     }
 
     bool dropping = false;
+    bool removeOnDeselect = false;
     int made = 0;
     QStringList log;
 };
@@ -406,6 +409,24 @@ TEST_F(MapView, RemovedViewsAreReusedUnderTheirIdentifier)
     EXPECT_FALSE(view->isSelected());
     EXPECT_FALSE(map.dequeueReusableAnnotationView("Pin"));
     EXPECT_FALSE(map.dequeueReusableAnnotationView("Face"));
+}
+
+TEST_F(MapView, ADelegateMayRemoveAnnotationsWhileItHearsOfThem)
+{
+    screen.removeOnDeselect = true;
+    const auto first = place(31.2304, 121.4737, "G first");
+    const auto second = place(31.2284, 121.4700, "G second");
+    const auto third = place(31.2324, 121.4760, "G third");
+    map.addAnnotations({first, second, third});
+    map.selectAnnotation(first.get(), false);
+    map.selectAnnotation(second.get(), false);
+    EXPECT_EQ(map.selectedAnnotation(), second.get());
+    EXPECT_EQ(map.annotations().size(), 2);
+    map.removeAnnotation(second.get());
+    EXPECT_EQ(map.annotations(), QList<std::shared_ptr<QMMapAnnotation>>{third});
+    EXPECT_FALSE(map.selectedAnnotation());
+    EXPECT_FALSE(map.calloutView()->isVisible());
+    picture();
 }
 
 TEST_F(MapView, PictureViewsShowTheirPictureAndTakeTouches)
