@@ -112,6 +112,13 @@ public:
     QStringList log;
 };
 
+void wheel(QMMapView &map, QPointF at, int angle)
+{
+    QWheelEvent event(at, map.mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&map, &event);
+}
+
 class MapView : public ::testing::Test
 {
 protected:
@@ -132,12 +139,7 @@ protected:
     // The middle of a pin's head, for a pin whose needle ends at point.
     static QPointF headOf(QPointF tip) { return tip - QPointF(0, 27); }
 
-    void wheel(QPointF at, int angle)
-    {
-        QWheelEvent event(at, map.mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&map, &event);
-    }
+    void wheel(QPointF at, int angle) { ::wheel(map, at, angle); }
 
     Screen screen;
     QMMapView map;
@@ -608,6 +610,48 @@ TEST(MapTileLayer, DrawsAServedTileUnderThePins)
     EXPECT_TRUE(server.requests().contains(
         QStringLiteral("/tiles/%1/%2/%3.png").arg(z).arg(x).arg(y).toUtf8()))
         << server.requests().join(' ').constData();
+    QMImageCache::CloseCache();
+}
+
+TEST(MapTileLayer, BadTilesLeaveTheBaseMapAndAreNotAskedForAgainAtOnce)
+{
+    QMTestDocuments documents;
+    QMImageCache::CloseCache();
+    QMTestHttpServer server;
+    int served = 0;
+    server.setHandler([&](const QByteArray &target) {
+        ++served;
+        if (target.contains("/14/"))
+            return QMTestHttpServer::Answer{404, "no such tile", "text/plain", 0, false};
+        return QMTestHttpServer::Answer{200, QByteArray(5000, '\x89'), "image/png", 0, false};
+    });
+
+    QMMapView map;
+    map.resize(320, 368);
+    map.setRegion({peoplesSquare, 0.01, 0.01});
+    map.setTileUrlTemplate(server.url("/tiles/{z}/{x}/{y}.png"));
+    map.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&map));
+    ASSERT_TRUE(waitUntil([&] { return served >= 4; }, 10000));
+    QTest::qWait(300);
+    const int asked = served;
+    wheel(map, QPointF(160, 184), -240); // zoom 14: the server has nothing there
+    for (int i = 0; i < 5; ++i) {
+        map.repaint();
+        QTest::qWait(50);
+    }
+    QTest::qWait(300);
+    EXPECT_GT(served, asked);
+    const int askedAfterZoom = served;
+    wheel(map, QPointF(160, 184), 240); // back: the same broken tiles, not asked for again
+    for (int i = 0; i < 5; ++i) {
+        map.repaint();
+        QTest::qWait(50);
+    }
+    EXPECT_EQ(served, askedAfterZoom);
+    EXPECT_EQ(map.tileLayer()->loadedTileCount(), 0);
+    const QImage image = map.grab().toImage();
+    EXPECT_NE(image.pixelColor(5, 5), QColor(Qt::black)) << "the base map shows";
     QMImageCache::CloseCache();
 }
 
