@@ -122,9 +122,12 @@ int fittingEnd(const QString &text, int start, int limit, const QList<int> &cand
             break;
         sum += metrics.horizontalAdvance(text.mid(previous, end - previous));
         previous = end;
-        const QString line = text.mid(start, end - start);
-        const qsizetype kept = trimmedRight(line).size();
-        if (sum - metrics.horizontalAdvance(line.mid(kept)) > width)
+        int kept = end;
+        while (kept > start && text.at(kept - 1).isSpace())
+            --kept;
+        const qreal hanging =
+            kept < end ? metrics.horizontalAdvance(text.mid(kept, end - kept)) : 0;
+        if (sum - hanging > width)
             break;
         fitting.append(end);
         if (end == limit)
