@@ -4,8 +4,6 @@
 #include <QLabel>
 #include <QStringList>
 
-class QFontMetricsF;
-
 // The screens' label. Its text is plain (names and comments come from the service and from
 // users, never markup). A text wider than a one-line label ends in "…" at the frame's edge; a
 // multi-line label (wordWrap) starts a new line only between words, or only between the names
