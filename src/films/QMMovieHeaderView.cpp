@@ -17,9 +17,8 @@ QMMovieHeaderView::QMMovieHeaderView(const QRect &ratingFrame, const QFont &rati
     resize(kSize);
     m_poster->setGeometry(10, 16, 100, 131);
     m_poster->setScaledContents(true);
-    for (QLabel *label : {m_title, m_rating, m_credits})
-        label->setTextFormat(Qt::PlainText);
     m_credits->setWordWrap(true);
+    m_credits->setLineBreaks(QMLabel::LineBreaks::Names);
     m_credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_credits->setContentsMargins(8, 8, 8, 0);
 }
@@ -37,6 +36,7 @@ void QMMovieHeaderView::setTitle(const QString &moviename)
 void QMMovieHeaderView::setRating(const QString &generalmark)
 {
     m_rating->setText(QStringLiteral("%1分").arg(generalmark));
+    m_rating->widenToFitText(kRatingMaximumWidth);
 }
 
 void QMMovieHeaderView::setCredits(const QString &credits)

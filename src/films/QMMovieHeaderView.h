@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/QMLabel.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -13,6 +15,9 @@ class QMMovieHeaderView : public QWidget
 public:
     static constexpr QSize kSize{320, 160};
 
+    // A rating widens to show "10.0分" whole, up to this.
+    static constexpr int kRatingMaximumWidth = 60;
+
     // The mark stands at ratingFrame, in ratingFont, written "%@分".
     QMMovieHeaderView(const QRect &ratingFrame, const QFont &ratingFont, QWidget *parent = nullptr);
 
@@ -22,13 +27,13 @@ public:
     void setCredits(const QString &credits);
 
     QLabel *posterView() const { return m_poster; }
-    QLabel *titleLabel() const { return m_title; }
-    QLabel *ratingLabel() const { return m_rating; }
-    QLabel *creditsLabel() const { return m_credits; }
+    QMLabel *titleLabel() const { return m_title; }
+    QMLabel *ratingLabel() const { return m_rating; }
+    QMLabel *creditsLabel() const { return m_credits; }
 
 private:
     QLabel *m_poster;
-    QLabel *m_title;
-    QLabel *m_rating;
-    QLabel *m_credits;
+    QMLabel *m_title;
+    QMLabel *m_rating;
+    QMLabel *m_credits;
 };
