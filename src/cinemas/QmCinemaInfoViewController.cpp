@@ -4,10 +4,12 @@
 #include "cinemas/MpiList.h"
 #include "cinemas/QMCinemaInfoProvider.h"
 #include "cinemas/QMGeoDistance.h"
+#include "cinemas/QMMapViewController.h"
 #include "cinemas/QMMovieOnFSCProvider.h"
 #include "comments/InsertData.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMKitStyle.h"
+#include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
 #include "kit/QMPageCounter.h"
 #include "kit/QMScrollView.h"
@@ -36,13 +38,13 @@ QMBarButton *imageButton(const char *image, const QRect &frame, QWidget *parent)
     return button;
 }
 
-QMTableViewCell *greyRow(std::unique_ptr<QMTableViewCell> &cell)
+// Built afresh each time, and let go when it leaves the screen.
+std::unique_ptr<QMTableViewCell> greyRow()
 {
-    cell = std::make_unique<QMTableViewCell>(QMTableViewCell::CellStyle::Default,
-                                             QmCinemaInfoViewController::kReuseIdentifier);
+    auto cell = std::make_unique<QMTableViewCell>();
     cell->setSelectionStyle(QMTableViewCell::SelectionStyle::None);
     cell->setBackgroundColor(QMKitStyle::lightGrayColor());
-    return cell.get();
+    return cell;
 }
 } // namespace
 
@@ -241,7 +243,8 @@ void QmCinemaInfoViewController::checkInPos()
 
 void QmCinemaInfoViewController::gotoMap()
 {
-    // Opens the map of the cinema.
+    if (QMNavigationController *stack = navigationController())
+        stack->push(QMMapViewController::forCinema(*selectCinema), true);
 }
 
 void QmCinemaInfoViewController::onpalyPressedSwitch()
@@ -309,8 +312,8 @@ void QmCinemaInfoViewController::selectUserInfo(int row)
 
 std::unique_ptr<QWidget> QmCinemaInfoViewController::headerRow()
 {
-    std::unique_ptr<QMTableViewCell> cell;
-    QWidget *row = greyRow(cell);
+    std::unique_ptr<QMTableViewCell> cell = greyRow();
+    QWidget *row = cell.get();
     const Cinema &cinema = *selectCinema;
     QLabel *name = QMKitStyle::addLabel(row, QRect(10, 8, 0, 22), QMKitStyle::boldSystemFont(15),
                                         Qt::black, cinema.cinemaname);
@@ -338,8 +341,8 @@ std::unique_ptr<QWidget> QmCinemaInfoViewController::headerRow()
 
 std::unique_ptr<QWidget> QmCinemaInfoViewController::tabRow()
 {
-    std::unique_ptr<QMTableViewCell> cell;
-    QWidget *row = greyRow(cell);
+    std::unique_ptr<QMTableViewCell> cell = greyRow();
+    QWidget *row = cell.get();
     _onplayButton = imageButton(_isCinemaInfo ? "btn_onplay.png" : "btn_cinema_onplay.png",
                                 QRect(10, 0, 150, 33), row);
     connect(_onplayButton, &QAbstractButton::clicked, this,

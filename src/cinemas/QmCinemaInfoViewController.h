@@ -38,7 +38,6 @@ public:
     static constexpr int kDescriptionHeight = 288;
     static constexpr int kFirstCommentRow = 2;
     static constexpr double kCheckInMetres = 500.0;
-    static inline const QString kReuseIdentifier = QStringLiteral("CinemaInfoViewIdentifier");
 
     QmCinemaInfoViewController();
     ~QmCinemaInfoViewController() override;

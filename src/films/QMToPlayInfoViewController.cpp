@@ -2,6 +2,7 @@
 
 #include "app/QMDataContext.h"
 #include "cinemas/CinemaList.h"
+#include "cinemas/QMMapViewController.h"
 #include "cinemas/QMTMCinemaProvider.h"
 #include "comments/QMCommentRows.h"
 #include "films/QMMovieHeaderView.h"
@@ -31,6 +32,15 @@ QMBarButton *imageButton(const char *image, const QRect &frame, QWidget *parent)
         new QMBarButton(QString(), QMResourceImages::named(QLatin1StringView(image)), parent);
     button->setGeometry(frame);
     return button;
+}
+
+// Built afresh each time, and let go when it leaves the screen.
+std::unique_ptr<QMTableViewCell> greyRow()
+{
+    auto cell = std::make_unique<QMTableViewCell>();
+    cell->setSelectionStyle(QMTableViewCell::SelectionStyle::None);
+    cell->setBackgroundColor(QMKitStyle::lightGrayColor());
+    return cell;
 }
 
 QLabel *addPlainLabel(QWidget *parent, int x, const QColor &color, const QString &text)
@@ -256,10 +266,7 @@ void QMToPlayInfoViewController::moreCiname()
 
 std::unique_ptr<QWidget> QMToPlayInfoViewController::headerRow()
 {
-    auto cell =
-        std::make_unique<QMTableViewCell>(QMTableViewCell::CellStyle::Default, kReuseIdentifier);
-    cell->setSelectionStyle(QMTableViewCell::SelectionStyle::None);
-    cell->setBackgroundColor(QMKitStyle::lightGrayColor());
+    auto cell = greyRow();
     const movie &film = *selectsMovie;
     m_header =
         new QMMovieHeaderView(QRect(241, 18, 55, 30), QMKitStyle::italicSystemFont(18), cell.get());
@@ -273,10 +280,7 @@ std::unique_ptr<QWidget> QMToPlayInfoViewController::headerRow()
 
 std::unique_ptr<QWidget> QMToPlayInfoViewController::tabRow()
 {
-    auto cell =
-        std::make_unique<QMTableViewCell>(QMTableViewCell::CellStyle::Default, kReuseIdentifier);
-    cell->setSelectionStyle(QMTableViewCell::SelectionStyle::None);
-    cell->setBackgroundColor(QMKitStyle::lightGrayColor());
+    auto cell = greyRow();
     m_scheduleTab = imageButton(m_isInfo ? "btn_movieArray.png" : "btn_movieArray1.png",
                                 QRect(10, 0, 150, 33), cell.get());
     connect(m_scheduleTab, &QAbstractButton::clicked, this,
@@ -328,5 +332,6 @@ void QMToPlayInfoViewController::addSynopsis(QWidget *row)
 
 void QMToPlayInfoViewController::showCinemasOnMap()
 {
-    // Opens the map of the cinemas showing the film.
+    if (QMNavigationController *stack = navigationController())
+        stack->push(QMMapViewController::forCinemas(m_cinemaArray), true);
 }

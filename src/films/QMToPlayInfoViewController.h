@@ -39,7 +39,6 @@ public:
     static constexpr int kScheduleHeight = 98;
     static constexpr int kSynopsisHeight = 203;
     static constexpr int kFirstCommentRow = 2;
-    static inline const QString kReuseIdentifier = QStringLiteral("ToPlayInfoViewIdentifier");
 
     QMToPlayInfoViewController();
     ~QMToPlayInfoViewController() override;

@@ -4,6 +4,8 @@
 #include "cinemas/QMCinemaListView.h"
 #include "cinemas/QMCinemaViewController.h"
 #include "cinemas/QMGeoDistance.h"
+#include "cinemas/QMMapViewController.h"
+#include "kit/QMMapAnnotation.h"
 #include "cinemas/QmCinemaInfoViewController.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMNavigationBar.h"
@@ -241,6 +243,16 @@ TEST_F(CinemaDetails, ShowItsFilmsItsCommentsPageByPageAndItsDescription)
     EXPECT_TRUE(table->isScrollEnabled());
     ASSERT_TRUE(details->filmStrip());
     EXPECT_EQ(details->filmStrip()->slotViews().size(), films);
+
+    // Its place on the map.
+    click(details->mapButton());
+    auto *map = top<QMMapViewController>();
+    ASSERT_TRUE(map);
+    ASSERT_EQ(map->annotationArray().size(), 1);
+    EXPECT_EQ(map->annotationArray().first()->title(), listed.cinemaname);
+    EXPECT_EQ(map->mapRegion().center.latitude, listed.pointy);
+    EXPECT_EQ(map->mapRegion().center.longitude, listed.pointx);
+    EXPECT_EQ(map->mapRegion().latitudeDelta, 0.01);
 }
 
 TEST_F(CinemaDetails, ChecksInWithin500MetresOnlyAndNeverAtAPositionThatIsNoNumber)

@@ -3,6 +3,7 @@
 #include "comments/QMCommentRow.h"
 #include "comments/QMCommentRows.h"
 #include "comments/QMReplyLabelEventTouch.h"
+#include "cinemas/QMMapViewController.h"
 #include "films/QMMovieHeaderView.h"
 #include "films/QMMovieOpenFlowView.h"
 #include "films/QMMoviePlayCinemaViewController.h"
@@ -27,6 +28,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -146,6 +150,23 @@ TEST_F(FilmDetails, FromTheShelfAFilmShowsItsCinemasAndItsCommentsPageByPage)
     auto *cinemas = top<QMMoviePlayCinemaViewController>();
     ASSERT_TRUE(cinemas);
     EXPECT_EQ(cinemas->selectMovie, details->selectsMovie);
+
+    // And all of them on the map.
+    stack->pop(false);
+    ASSERT_EQ(top<QMToPlayInfoViewController>(), details);
+    click(details->mapButton());
+    auto *map = QTest::qWaitFor([&] { return top<QMMapViewController>(); }, 15000)
+                    ? top<QMMapViewController>()
+                    : nullptr;
+    ASSERT_TRUE(map);
+    EXPECT_EQ(map->naviTitle(), QStringLiteral("全部影院"));
+    // A cinema without a place is left off.
+    const auto placed = std::count_if(
+        details->cinemaArray().begin(), details->cinemaArray().end(), [](const auto &cinema) {
+            return std::fabs(cinema->pointx) >= 0.1 && std::fabs(cinema->pointy) >= 0.1;
+        });
+    ASSERT_GT(placed, 0);
+    EXPECT_EQ(map->annotationArray().size(), placed);
 }
 
 TEST_F(FilmDetails, TheSynopsisShowsWhenTheFilmsRecordHasCome)
