@@ -36,13 +36,7 @@ void FilmScreen::writeComment()
 void FilmScreen::selectCommentList()
 {
     ++reloads;
-    QMCommentProvider *provider = QMDataContext::CurrentDataContext()->commentProvider();
-    provider->targetId = film->movieid;
-    provider->type = 1;
-    provider->startIndex = 0;
-    provider->maxReturn = 10;
-    provider->commentDelegate = &comments;
-    provider->requestComments();
+    requestComments(film->movieid, 1, &comments);
 }
 
 void FilmScreen::movieCommentViewControllerWillDismiss(QMMovieCommentViewController *)
@@ -175,16 +169,21 @@ void CommentScreens::dismissAlert()
         QTest::mouseClick(shown->button(), Qt::LeftButton);
 }
 
-QList<std::shared_ptr<Comment>> CommentScreens::filmComments() const
+void requestComments(const QString &target, unsigned type, CommentsRecorder *recorder)
 {
-    CommentsRecorder recorder;
     QMCommentProvider *provider = QMDataContext::CurrentDataContext()->commentProvider();
-    provider->targetId = film->movieid;
-    provider->type = 1;
+    provider->targetId = target;
+    provider->type = type;
     provider->startIndex = 0;
     provider->maxReturn = 10;
-    provider->commentDelegate = &recorder;
+    provider->commentDelegate = recorder;
     provider->requestComments();
+}
+
+QList<std::shared_ptr<Comment>> CommentScreens::comments(const QString &target, unsigned type)
+{
+    CommentsRecorder recorder;
+    requestComments(target, type, &recorder);
     if (!recorder.waitForCalls() || !recorder.record)
         return {};
     return recorder.record->commentArray;

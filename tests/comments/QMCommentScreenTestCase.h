@@ -21,6 +21,9 @@ class QMAlertView;
 class QMLoginViewController;
 class QMMovieCommentViewController;
 
+// Asks for the first page of comments on a film (type 1) or a cinema (type 0), newest first.
+void requestComments(const QString &target, unsigned type, CommentsRecorder *recorder);
+
 // A film's screen as the film's details will be: it opens the comment screen behind the sign-in
 // gate and lists the film's comments from the first page when asked to.
 class FilmScreen : public QMViewController,
@@ -68,8 +71,9 @@ protected:
     // Presses the button of the top alert.
     static void dismissAlert();
 
-    // The film's comments on the service, newest first.
-    QList<std::shared_ptr<Comment>> filmComments() const;
+    // The first page of comments on a film (type 1) or a cinema (type 0), newest first.
+    static QList<std::shared_ptr<Comment>> comments(const QString &target, unsigned type);
+    static QList<std::shared_ptr<Comment>> filmComments() { return comments(film->movieid, 1); }
     // The sheet over the window (a navigation stack), if any.
     QMNavigationController *sheetStack() const;
     void screenshot(const QString &name) const;

@@ -170,9 +170,10 @@ TEST_F(CommentWriting, ACinemaCommentIsAboutTheCinemaAndTheSheetClosesWithoutAnO
     ASSERT_TRUE(cinemas.record && !cinemas.record->cinemaArray.isEmpty());
     signIn();
 
+    const auto cinema = std::make_shared<Cinema>(*cinemas.record->cinemaArray.first());
     auto screen = std::make_unique<QMCinemaCommentViewController>();
     QMCinemaCommentViewController *sheet = screen.get();
-    sheet->selectCinema = std::make_shared<Cinema>(*cinemas.record->cinemaArray.first());
+    sheet->selectCinema = cinema;
     filmScreen->presentModalViewController(
         std::make_unique<QMNavigationController>(std::move(screen)), false);
     const QString typed = QStringLiteral("环境好，停车方便");
@@ -183,16 +184,8 @@ TEST_F(CommentWriting, ACinemaCommentIsAboutTheCinemaAndTheSheetClosesWithoutAnO
     dismissAlert();
     EXPECT_FALSE(sheetStack());
 
-    CommentsRecorder recorder;
-    QMCommentProvider *provider = QMDataContext::CurrentDataContext()->commentProvider();
-    provider->targetId = cinemas.record->cinemaArray.first()->cinemaid;
-    provider->type = 0;
-    provider->startIndex = 0;
-    provider->maxReturn = 10;
-    provider->commentDelegate = &recorder;
-    provider->requestComments();
-    ASSERT_TRUE(recorder.waitForCalls());
-    ASSERT_TRUE(recorder.record && !recorder.record->commentArray.isEmpty());
-    EXPECT_EQ(recorder.record->commentArray.first()->body, typed);
-    EXPECT_EQ(recorder.record->commentArray.first()->tag, QStringLiteral("cinema"));
+    const QList<std::shared_ptr<Comment>> list = comments(cinema->cinemaid, 0);
+    ASSERT_FALSE(list.isEmpty());
+    EXPECT_EQ(list.first()->body, typed);
+    EXPECT_EQ(list.first()->tag, QStringLiteral("cinema"));
 }
