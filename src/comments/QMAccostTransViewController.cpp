@@ -53,7 +53,6 @@ QString QMAccostTransViewController::transshipmentText() const
 
 void QMAccostTransViewController::submitAccost()
 {
-    endEditing();
     if (!selectComment)
         return;
     if (type == Repost) {

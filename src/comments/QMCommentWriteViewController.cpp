@@ -70,7 +70,6 @@ QString QMCommentWriteViewController::commentText() const
 
 void QMCommentWriteViewController::submitComment()
 {
-    endEditing();
     const Subject about = subject();
     // Even an empty text goes: the service judges it.
     m_form->sendComment(about.id, about.type);
