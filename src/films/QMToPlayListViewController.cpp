@@ -6,6 +6,7 @@
 #include "films/QMToPlayListProvider.h"
 #include "films/movie.h"
 #include "kit/QMKitStyle.h"
+#include "kit/QMLabel.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
 #include "kit/QMPageCounter.h"
@@ -22,6 +23,8 @@ namespace {
 QMPageCounter gPlayCount;
 
 const char *const kPosterName = "poster";
+// A rating widens to show "10.0分" whole, up to this.
+constexpr int kRatingMaximumWidth = 60;
 
 void showPoster(QLabel *poster, const QImage &image)
 {
@@ -137,15 +140,17 @@ std::unique_ptr<QWidget> QMToPlayListViewController::filmRow(int row)
     QMKitStyle::addLabel(cell.get(), QRect(120, 14, 120, 20), QMKitStyle::boldSystemFont(15),
                          QMKitStyle::tintColor(), film.moviename);
     QMKitStyle::addLabel(cell.get(), QRect(250, 14, 40, 20), QMKitStyle::italicSystemFont(15),
-                         Qt::black, QStringLiteral("%1分").arg(film.generalmark));
+                         Qt::black, QStringLiteral("%1分").arg(film.generalmark))
+        ->widenToFitText(kRatingMaximumWidth);
     const QFont small = QMKitStyle::systemFont(12.5);
     QMKitStyle::addLabel(cell.get(), QRect(120, 36, 200, 20), small, Qt::black,
                          QStringLiteral("首映日期:%1").arg(film.openingdate));
     QMKitStyle::addLabel(cell.get(), QRect(120, 56, 200, 20), small, Qt::black,
                          QStringLiteral("导演:%1").arg(film.director));
-    QLabel *actors = QMKitStyle::addLabel(cell.get(), QRect(120, 74, 180, 40), small, Qt::black,
-                                          QStringLiteral("主演:%1").arg(film.actors));
+    QMLabel *actors = QMKitStyle::addLabel(cell.get(), QRect(120, 74, 180, 40), small, Qt::black,
+                                           QStringLiteral("主演:%1").arg(film.actors));
     actors->setWordWrap(true);
+    actors->setLineBreaks(QMLabel::LineBreaks::Names);
     actors->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QMKitStyle::addLabel(cell.get(), QRect(120, 110, 200, 20), small, Qt::black,
                          QStringLiteral("片长:%1").arg(film.length));
