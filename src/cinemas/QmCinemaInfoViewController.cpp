@@ -7,6 +7,8 @@
 #include "cinemas/QMMapViewController.h"
 #include "cinemas/QMMovieOnFSCProvider.h"
 #include "comments/InsertData.h"
+#include "comments/QMCinemaCommentViewController.h"
+#include "comments/QMCommentInfoViewController.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMNavigationController.h"
@@ -283,7 +285,17 @@ void QmCinemaInfoViewController::userComment()
 
 void QmCinemaInfoViewController::presentCommentView()
 {
-    // Opens the comment writing screen.
+    auto screen = std::make_unique<QMCinemaCommentViewController>();
+    screen->selectCinema = selectCinema;
+    screen->commentListOwner = this;
+    screen->cinemaCommentDelegate = this;
+    presentModalViewController(std::make_unique<QMNavigationController>(std::move(screen)), true);
+}
+
+void QmCinemaInfoViewController::cinemaCommentViewControllerWillDismiss(
+    QMCinemaCommentViewController *)
+{
+    dismissModalViewController(true);
 }
 
 void QmCinemaInfoViewController::selectCommentList()
@@ -298,9 +310,13 @@ void QmCinemaInfoViewController::moreCiname()
 
 void QmCinemaInfoViewController::selectCommentInfo(int row)
 {
-    if (!m_commentRows->commentAtRow(row))
+    const std::shared_ptr<Comment> comment = m_commentRows->commentAtRow(row);
+    if (!comment)
         return;
-    // Opens the comment's details.
+    auto details = std::make_unique<QMCommentInfoViewController>();
+    details->selectComment = comment;
+    if (QMNavigationController *stack = navigationController())
+        stack->push(std::move(details), true);
 }
 
 void QmCinemaInfoViewController::selectUserInfo(int row)

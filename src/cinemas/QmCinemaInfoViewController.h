@@ -5,6 +5,8 @@
 #include "cinemas/QMCinemaFilmStrip.h"
 #include "cinemas/QMCinemaInfoProviderDelegate.h"
 #include "cinemas/QMMovieFSCProviderDelegate.h"
+#include "comments/QMCinemaCommentViewControllerDelegate.h"
+#include "comments/QMCommentListOwner.h"
 #include "comments/QMCommentRows.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMReadingTextView.h"
@@ -27,7 +29,9 @@ class QmCinemaInfoViewController : public QMViewController,
                                    public QMTableViewDataSource,
                                    public QMMovieFSCProviderDelegate,
                                    public QMCinemaInfoProviderDelegate,
-                                   public QMSingPointProviderDelegate
+                                   public QMSingPointProviderDelegate,
+                                   public QMCommentListOwner,
+                                   public QMCinemaCommentViewControllerDelegate
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QmCinemaInfoViewController)
@@ -78,7 +82,7 @@ public:
     void openScheduleForFilm(int index);
     void userComment();
     void presentCommentView();
-    void selectCommentList();
+    void selectCommentList() override;
     void moreCiname();
     // Row actions: the table row of a comment's text or head picture.
     void selectCommentInfo(int row);
@@ -101,6 +105,7 @@ public:
                                                const std::shared_ptr<InsertData> &data) override;
     void singPointProviderDidRunIntoError(QMSignPointProvider *provider,
                                           const std::optional<QMError> &error) override;
+    void cinemaCommentViewControllerWillDismiss(QMCinemaCommentViewController *controller) override;
 
 protected:
     std::unique_ptr<QWidget> loadView() override;

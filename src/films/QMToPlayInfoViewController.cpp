@@ -4,7 +4,9 @@
 #include "cinemas/CinemaList.h"
 #include "cinemas/QMMapViewController.h"
 #include "cinemas/QMTMCinemaProvider.h"
+#include "comments/QMCommentInfoViewController.h"
 #include "comments/QMCommentRows.h"
+#include "comments/QMMovieCommentViewController.h"
 #include "films/QMMovieHeaderView.h"
 #include "films/QMMovieInfoProvider.h"
 #include "films/QMMoviePlayCinemaViewController.h"
@@ -242,14 +244,28 @@ void QMToPlayInfoViewController::userComment()
 
 void QMToPlayInfoViewController::presentCommentView()
 {
-    // Opens the comment writing screen.
+    auto screen = std::make_unique<QMMovieCommentViewController>();
+    screen->selectMovie = selectsMovie;
+    screen->commentListOwner = this;
+    screen->movieCommentDelegate = this;
+    presentModalViewController(std::make_unique<QMNavigationController>(std::move(screen)), true);
+}
+
+void QMToPlayInfoViewController::movieCommentViewControllerWillDismiss(
+    QMMovieCommentViewController *)
+{
+    dismissModalViewController(true);
 }
 
 void QMToPlayInfoViewController::selectCommentInfo(int row)
 {
-    if (!m_commentRows->commentAtRow(row))
+    const std::shared_ptr<Comment> comment = m_commentRows->commentAtRow(row);
+    if (!comment)
         return;
-    // Opens the comment's details.
+    auto details = std::make_unique<QMCommentInfoViewController>();
+    details->selectComment = comment;
+    if (QMNavigationController *stack = navigationController())
+        stack->push(std::move(details), true);
 }
 
 void QMToPlayInfoViewController::selectUserInfo(int row)

@@ -2,7 +2,9 @@
 
 #include "cinemas/QMCinemaProviderDelegate.h"
 #include "cinemas/SimpleCinema.h"
+#include "comments/QMCommentListOwner.h"
 #include "comments/QMCommentRows.h"
+#include "comments/QMMovieCommentViewControllerDelegate.h"
 #include "films/QMMovieHeaderView.h"
 #include "films/QMMovieInfoProviderDelegate.h"
 #include "kit/QMBarButton.h"
@@ -29,7 +31,9 @@ class QMToPlayInfoViewController : public QMViewController,
                                    public QMTableViewDataSource,
                                    public QMMovieInfoProviderDelegate,
                                    public QMCinemaProviderDelegate,
-                                   public QMImageCacheDelegate
+                                   public QMImageCacheDelegate,
+                                   public QMCommentListOwner,
+                                   public QMMovieCommentViewControllerDelegate
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QMToPlayInfoViewController)
@@ -72,7 +76,7 @@ public:
     QLabel *orderCountLabel() const { return m_orderCount; }
     QMReadingTextView *synopsisView() const { return m_synopsisView; }
 
-    void selectCommentList();
+    void selectCommentList() override;
     void taxisPressedSwitch();
     void infoPressedSwitch();
     void selectMovieCinema();
@@ -99,6 +103,7 @@ public:
                                        const std::optional<QMError> &error) override;
     void didRecievedImageForUrl(const QImage &image, const QString &url) override;
     void didRunIntoErrorForUrl(const std::optional<QMError> &error, const QString &url) override;
+    void movieCommentViewControllerWillDismiss(QMMovieCommentViewController *controller) override;
 
 protected:
     std::unique_ptr<QWidget> loadView() override;

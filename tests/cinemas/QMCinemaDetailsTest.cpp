@@ -7,6 +7,7 @@
 #include "cinemas/QMMapViewController.h"
 #include "kit/QMMapAnnotation.h"
 #include "cinemas/QmCinemaInfoViewController.h"
+#include "comments/QMCinemaCommentViewController.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMNavigationBar.h"
 #include "kit/QMNavigationController.h"
@@ -55,6 +56,8 @@ protected:
         QMAppTestCase::TearDown();
     }
 
+    // The sheet over the whole window, if any: the outermost container holds it.
+    QMViewController *sheet() const { return delegate->tabController()->modalViewController(); }
     template<class Screen> Screen *top() const
     {
         if (!QTest::qWaitFor([&] { return !stack->isTransitioning(); }, 5000))
@@ -260,9 +263,16 @@ TEST_F(CinemaDetails, ChecksInWithin500MetresOnlyAndNeverAtAPositionThatIsNoNumb
     QmCinemaInfoViewController *details = openCinemaAtRow(0);
     ASSERT_TRUE(details);
     const Cinema cinema = *details->selectCinema;
-    // Signed in through the comment button first.
+    // Signed in through the comment button first: then its sheet is about this cinema.
     click(details->commentButton());
     signInAsTheDemoMember(details);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sheet(); }, 5000));
+    auto *sheetStack = qobject_cast<QMNavigationController *>(sheet());
+    ASSERT_TRUE(sheetStack);
+    auto *writing = qobject_cast<QMCinemaCommentViewController *>(sheetStack->topViewController());
+    ASSERT_TRUE(writing);
+    EXPECT_EQ(writing->selectCinema, details->selectCinema);
+    details->dismissModalViewController(false);
     const int before = checkIns();
 
     // The walk goes on; each position is set just before the touch that measures it.

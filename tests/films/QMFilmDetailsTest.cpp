@@ -1,6 +1,8 @@
 #include "app/QMDataContext.h"
 #include "comments/QMCommentProvider.h"
+#include "comments/QMCommentInfoViewController.h"
 #include "comments/QMCommentRow.h"
+#include "comments/QMMovieCommentViewController.h"
 #include "comments/QMCommentRows.h"
 #include "comments/QMReplyLabelEventTouch.h"
 #include "cinemas/QMMapViewController.h"
@@ -15,7 +17,9 @@
 #include "kit/QMNavigationController.h"
 #include "kit/QMPageCounter.h"
 #include "kit/QMTabBarController.h"
+#include "kit/QMIndexButton.h"
 #include "kit/QMTextField.h"
+#include "kit/QMTextView.h"
 #include "members/QMLoginViewController.h"
 #include "net/QMDataProvider.h"
 #include "services/QMImageCache.h"
@@ -28,6 +32,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTime>
 
 #include <algorithm>
 #include <cmath>
@@ -57,6 +62,8 @@ protected:
         QMAppTestCase::TearDown();
     }
 
+    // The sheet over the whole window, if any: the outermost container holds it.
+    QMViewController *sheet() const { return delegate->tabController()->modalViewController(); }
     template<class Screen> Screen *top() const
     {
         if (!QTest::qWaitFor([&] { return !stack->isTransitioning(); }, 5000))
@@ -82,6 +89,15 @@ protected:
         return QTest::qWaitFor([&] { return details->commentArray().size() == count; }, 15000);
     }
     static void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    // Taps, then keys that carry text, Chinese included.
+    static void typeInto(QWidget *target, const QString &text)
+    {
+        click(target);
+        for (const char32_t codePoint : text.toUcs4()) {
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown,
+                                QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
+        }
+    }
 
     QMNavigationController *stack = nullptr;
     QMMovieViewController *shelf = nullptr;
@@ -221,21 +237,60 @@ TEST_F(FilmDetails, TenPagesAtMostThenTheAlertAndNothingSent)
     EXPECT_EQ(provider->startIndex, 0);
 }
 
-TEST_F(FilmDetails, TheCommentButtonSignsTheMemberInFirst)
+TEST_F(FilmDetails, ACommentWrittenAfterSigningInComesFirstExactlyAsTyped)
 {
     QMToPlayInfoViewController *details = openCentredFilm();
     ASSERT_TRUE(details);
+    ASSERT_TRUE(waitForComments(details, 10));
     ASSERT_FALSE(QMDataProvider::DataProvider()->isLogged());
+
+    // Signed out: the sign-in screen first, then the sheet.
     click(details->commentButton());
     auto *login = top<QMLoginViewController>();
     ASSERT_TRUE(login);
-    login->userNameField()->setText(QStringLiteral("demo@example.com"));
-    login->passwordField()->setText(QStringLiteral("demo123"));
+    typeInto(login->userNameField(), QStringLiteral("demo@example.com"));
+    typeInto(login->passwordField(), QStringLiteral("demo123"));
     click(login->loginButton());
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return top<QMToPlayInfoViewController>() == details; }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sheet(); }, 15000));
     EXPECT_TRUE(QMDataProvider::DataProvider()->isLogged());
-    EXPECT_TRUE(QMAlertView::visibleAlerts().isEmpty());
+    EXPECT_EQ(top<QMToPlayInfoViewController>(), details) << "the sign-in screen has gone";
+    auto *sheetStack = qobject_cast<QMNavigationController *>(sheet());
+    ASSERT_TRUE(sheetStack);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sheetStack->isTransitioning(); }, 5000));
+    auto *writing = qobject_cast<QMMovieCommentViewController *>(sheetStack->topViewController());
+    ASSERT_TRUE(writing);
+    EXPECT_EQ(writing->selectMovie, details->selectsMovie);
+
+    const QString typed =
+        QStringLiteral("二刷%1 & 影评 #2 100% + 好看").arg(QTime::currentTime().msec());
+    typeInto(writing->textView(), typed);
+    EXPECT_EQ(writing->commentText(), typed);
+    click(writing->submitButton());
+    ASSERT_TRUE(QTest::qWaitFor([] { return !QMAlertView::visibleAlerts().isEmpty(); }, 15000));
+    QMAlertView *done = QMAlertView::visibleAlerts().last();
+    EXPECT_EQ(done->title(), QStringLiteral("成功"));
+    EXPECT_EQ(done->message(), QStringLiteral("评论成功！"));
+    click(done->button());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sheet(); }, 5000));
+
+    // The list comes again from the first page, the new comment first, as typed.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !details->commentArray().isEmpty() &&
+                   details->commentArray().first()->body == typed;
+        },
+        15000));
+    QMTableView *table = details->tableView();
+    table->scrollToRow(2, QMTableView::ScrollPosition::Top, false);
+    auto *row = qobject_cast<QMCommentRow *>(table->cellForRow(2));
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->bubble()->reply()->text(), typed);
+
+    // Its text opens the comment's details.
+    click(row->textButton());
+    auto *info = top<QMCommentInfoViewController>();
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->selectComment->body, typed);
 }
 
 TEST_F(FilmDetails, APosterThatArrivesUnderTheFilmsSmallLogoReplacesThePlaceholder)
