@@ -8,14 +8,12 @@
 #include "cinemas/QMMovieOnFSCProvider.h"
 #include "comments/InsertData.h"
 #include "comments/QMCinemaCommentViewController.h"
-#include "comments/QMCommentInfoViewController.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
 #include "kit/QMPageCounter.h"
 #include "kit/QMScrollView.h"
-#include "kit/QMTableViewCell.h"
 #include "members/MemberCache.h"
 #include "members/QMLoginProvider.h"
 #include "members/QMSignPointProvider.h"
@@ -28,29 +26,13 @@
 #include <QPushButton>
 
 namespace {
-constexpr QSize kViewSize(320, 367);
 constexpr int kBusySize = 40;
 constexpr QRect kBelowTabs(10, 33, 298, 0);
-
-QMBarButton *imageButton(const char *image, const QRect &frame, QWidget *parent)
-{
-    auto *button =
-        new QMBarButton(QString(), QMResourceImages::named(QLatin1StringView(image)), parent);
-    button->setGeometry(frame);
-    return button;
-}
-
-// Built afresh each time, and let go when it leaves the screen.
-std::unique_ptr<QMTableViewCell> greyRow()
-{
-    auto cell = std::make_unique<QMTableViewCell>();
-    cell->setSelectionStyle(QMTableViewCell::SelectionStyle::None);
-    cell->setBackgroundColor(QMKitStyle::lightGrayColor());
-    return cell;
-}
 } // namespace
 
-QmCinemaInfoViewController::QmCinemaInfoViewController() = default;
+QmCinemaInfoViewController::QmCinemaInfoViewController()
+    : QMCommentedDetailsViewController(0, commentPageCounter())
+{}
 
 QmCinemaInfoViewController::~QmCinemaInfoViewController() = default;
 
@@ -60,19 +42,6 @@ QMPageCounter &QmCinemaInfoViewController::commentPageCounter()
     return kCommentCount;
 }
 
-const QList<std::shared_ptr<Comment>> &QmCinemaInfoViewController::commentArray() const
-{
-    return m_commentRows->commentArray();
-}
-
-std::unique_ptr<QWidget> QmCinemaInfoViewController::loadView()
-{
-    auto view = std::make_unique<QWidget>();
-    view->resize(kViewSize);
-    QMKitStyle::setBackgroundColor(view.get(), QMKitStyle::lightGrayColor());
-    return view;
-}
-
 void QmCinemaInfoViewController::viewDidLoad()
 {
     if (!selectCinema)
@@ -80,7 +49,6 @@ void QmCinemaInfoViewController::viewDidLoad()
     QWidget *v = view();
     navigationItem()->setTitle(selectCinema->cinemaname);
     navigationItem()->setTitleFont(QMKitStyle::systemFont(18));
-    navigationItem()->setBackBarButtonTitle(QStringLiteral("返回"));
     auto checkIn = std::make_unique<QMBarButton>(
         QString(), QMResourceImages::named(QStringLiteral("img_myhere.png")));
     checkIn->setFixedSize(43, 30);
@@ -91,76 +59,20 @@ void QmCinemaInfoViewController::viewDidLoad()
 
     _isCinemaInfo = false;
     _addressText = selectCinema->address;
-    _cinemaCommentTableView = new QMTableView(v);
-    _cinemaCommentTableView->setGeometry(0, 0, 320, 360);
-    _cinemaCommentTableView->setSeparatorStyle(QMTableView::SeparatorStyle::None);
-    _cinemaCommentTableView->setBackgroundColor(QMKitStyle::lightGrayColor());
-    m_commentRows =
-        new QMCommentRows(_cinemaCommentTableView, kFirstCommentRow, commentPageCounter(), 0, this);
-    m_commentRows->setTargetId(selectCinema->cinemaid);
-    m_commentRows->setBusyFrame(v,
-                                QRect(QPoint(v->width() - kBusySize, v->height() - kBusySize) / 2,
-                                      QSize(kBusySize, kBusySize)));
-    connect(m_commentRows, &QMCommentRows::textTapped, this,
-            &QmCinemaInfoViewController::selectCommentInfo);
-    connect(m_commentRows, &QMCommentRows::headTapped, this,
-            &QmCinemaInfoViewController::selectUserInfo);
-    _cinemaCommentTableView->setDataSource(this);
-    _cinemaCommentTableView->reloadData();
-    _cinemaCommentTableView->show();
-
-    // Floats over the bottom of the table, above the line that ends the screen.
-    _comentButton = imageButton("btn_comment.png", QRect(230, 335, 77, 32), v);
-    connect(_comentButton, &QAbstractButton::clicked, this,
-            &QmCinemaInfoViewController::userComment);
-    auto *line = new QLabel(v);
-    line->setGeometry(0, 364, 320, 4);
-    line->setScaledContents(true);
-    line->setPixmap(
-        QPixmap::fromImage(QMResourceImages::named(QStringLiteral("img_infoLine.png"))));
-
+    setUpDetails(selectCinema->cinemaid,
+                 QRect(QPoint(v->width() - kBusySize, v->height() - kBusySize) / 2,
+                       QSize(kBusySize, kBusySize)));
     QMViewBusyBee::showBusyBeeAtCenter(v, kBusySize);
     QMMovieOnFSCProvider *films = QMDataContext::CurrentDataContext()->movieOnFSCProvider();
     films->fscDelegate = this;
     films->requestOnPlayMovieListForCinema(selectCinema->cinemaid);
-    selectCommentList();
-}
-
-int QmCinemaInfoViewController::tableViewNumberOfRows(QMTableView *)
-{
-    return _isCinemaInfo ? 2 : kFirstCommentRow + m_commentRows->rowCount();
-}
-
-int QmCinemaInfoViewController::tableViewHeightForRow(QMTableView *, int row)
-{
-    if (row == 0)
-        return kHeaderHeight;
-    if (row == 1)
-        return _isCinemaInfo ? kDescriptionHeight : kFilmsHeight;
-    return m_commentRows->heightForRow(row);
-}
-
-std::unique_ptr<QWidget> QmCinemaInfoViewController::tableViewCellForRow(QMTableView *, int row)
-{
-    if (row == 0)
-        return headerRow();
-    if (row == 1)
-        return tabRow();
-    return m_commentRows->cellForRow(row);
-}
-
-void QmCinemaInfoViewController::scrollViewDidEndDecelerating(QMScrollView *)
-{
-    if (!_isCinemaInfo)
-        m_commentRows->tableDidEndDecelerating();
 }
 
 void QmCinemaInfoViewController::fscProviderDidReceivedMovieList(
     QMMovieFSCProvider *, const std::shared_ptr<MpiList> &list)
 {
     _mpiArray = list->mpiArray;
-    if (_cinemaCommentTableView)
-        _cinemaCommentTableView->reloadData();
+    tableView()->reloadData();
     QMViewBusyBee::removeBusyBee(view());
 }
 
@@ -180,8 +92,7 @@ void QmCinemaInfoViewController::cinemaInfoProviderDidReceiveCinemaInfo(
         _cinemaInfoView->setText(selectCinema->content);
         QMViewBusyBee::removeBusyBee(_cinemaInfoView);
     }
-    if (_cinemaCommentTableView)
-        _cinemaCommentTableView->reloadData();
+    tableView()->reloadData();
 }
 
 void QmCinemaInfoViewController::cinemaInfoProviderDidRunIntoError(QMCinemaInfoProvider *,
@@ -252,15 +163,13 @@ void QmCinemaInfoViewController::gotoMap()
 void QmCinemaInfoViewController::onpalyPressedSwitch()
 {
     _isCinemaInfo = false;
-    _cinemaCommentTableView->setScrollEnabled(true);
-    _cinemaCommentTableView->reloadData();
+    showTab(true);
 }
 
 void QmCinemaInfoViewController::infoPressedSwitch()
 {
     _isCinemaInfo = true;
-    _cinemaCommentTableView->setScrollEnabled(false);
-    _cinemaCommentTableView->reloadData();
+    showTab(false);
     if (selectCinema->cinemaid.isEmpty() || !_cinemaInfoView)
         return;
     QMViewBusyBee::showBusyBeeAtCenter(_cinemaInfoView, 30);
@@ -280,7 +189,7 @@ void QmCinemaInfoViewController::userComment()
 {
     // A check-in left waiting at an abandoned sign-in must not run at this one.
     _isHere = false;
-    m_gate.requireMember([this] { presentCommentView(); });
+    QMCommentedDetailsViewController::userComment();
 }
 
 void QmCinemaInfoViewController::presentCommentView()
@@ -296,34 +205,6 @@ void QmCinemaInfoViewController::cinemaCommentViewControllerWillDismiss(
     QMCinemaCommentViewController *)
 {
     dismissModalViewController(true);
-}
-
-void QmCinemaInfoViewController::selectCommentList()
-{
-    m_commentRows->requestComments();
-}
-
-void QmCinemaInfoViewController::moreCiname()
-{
-    m_commentRows->moreComments();
-}
-
-void QmCinemaInfoViewController::selectCommentInfo(int row)
-{
-    const std::shared_ptr<Comment> comment = m_commentRows->commentAtRow(row);
-    if (!comment)
-        return;
-    auto details = std::make_unique<QMCommentInfoViewController>();
-    details->selectComment = comment;
-    if (QMNavigationController *stack = navigationController())
-        stack->push(std::move(details), true);
-}
-
-void QmCinemaInfoViewController::selectUserInfo(int row)
-{
-    if (!m_commentRows->commentAtRow(row))
-        return;
-    // Opens the author's page.
 }
 
 std::unique_ptr<QWidget> QmCinemaInfoViewController::headerRow()

@@ -6,14 +6,9 @@
 #include "cinemas/QMCinemaInfoProviderDelegate.h"
 #include "cinemas/QMMovieFSCProviderDelegate.h"
 #include "comments/QMCinemaCommentViewControllerDelegate.h"
-#include "comments/QMCommentListOwner.h"
-#include "comments/QMCommentRows.h"
+#include "comments/QMCommentedDetailsViewController.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMReadingTextView.h"
-#include "kit/QMTableView.h"
-#include "kit/QMTableViewDataSource.h"
-#include "kit/QMViewController.h"
-#include "members/QMSignInGate.h"
 #include "members/QMSingPointProviderDelegate.h"
 
 #include <QList>
@@ -25,12 +20,10 @@ class QMPageCounter;
 // One cinema: its name, mark and address with the way to the map, then either the films it is
 // showing in a strip, followed by members' comments page by page, or its description. Members
 // comment on it, and check in when they stand within 500 metres of it.
-class QmCinemaInfoViewController : public QMViewController,
-                                   public QMTableViewDataSource,
+class QmCinemaInfoViewController : public QMCommentedDetailsViewController,
                                    public QMMovieFSCProviderDelegate,
                                    public QMCinemaInfoProviderDelegate,
                                    public QMSingPointProviderDelegate,
-                                   public QMCommentListOwner,
                                    public QMCinemaCommentViewControllerDelegate
 {
     Q_OBJECT
@@ -40,7 +33,6 @@ public:
     static constexpr int kHeaderHeight = 75;
     static constexpr int kFilmsHeight = 185;
     static constexpr int kDescriptionHeight = 288;
-    static constexpr int kFirstCommentRow = 2;
     static constexpr double kCheckInMetres = 500.0;
 
     QmCinemaInfoViewController();
@@ -57,16 +49,12 @@ public:
     std::shared_ptr<Cinema> selectCinema;
 
     const QList<std::shared_ptr<Mpi>> &mpiArray() const { return _mpiArray; }
-    const QList<std::shared_ptr<Comment>> &commentArray() const;
     QString addressText() const { return _addressText; }
     // A check-in is waiting for a sign-in.
     bool isHere() const { return _isHere; }
     bool isCinemaInfo() const { return _isCinemaInfo; }
 
-    QMTableView *tableView() const { return _cinemaCommentTableView; }
-    QMCommentRows *commentRows() const { return m_commentRows; }
     QMBarButton *checkInButton() const { return m_checkInButton; }
-    QMBarButton *commentButton() const { return _comentButton; }
     // The parts of the rows on screen now; null while their row is not built.
     QAbstractButton *mapButton() const { return m_mapButton; }
     QMBarButton *onplayTabButton() const { return _onplayButton; }
@@ -80,18 +68,8 @@ public:
     void infoPressedSwitch();
     // A film of the strip: its schedule at this cinema.
     void openScheduleForFilm(int index);
-    void userComment();
-    void presentCommentView();
-    void selectCommentList() override;
-    void moreCiname();
-    // Row actions: the table row of a comment's text or head picture.
-    void selectCommentInfo(int row);
-    void selectUserInfo(int row);
-
-    int tableViewNumberOfRows(QMTableView *tableView) override;
-    int tableViewHeightForRow(QMTableView *tableView, int row) override;
-    std::unique_ptr<QWidget> tableViewCellForRow(QMTableView *tableView, int row) override;
-    void scrollViewDidEndDecelerating(QMScrollView *scrollView) override;
+    void userComment() override;
+    void presentCommentView() override;
 
     void fscProviderDidReceivedMovieList(QMMovieFSCProvider *provider,
                                          const std::shared_ptr<MpiList> &list) override;
@@ -108,23 +86,21 @@ public:
     void cinemaCommentViewControllerWillDismiss(QMCinemaCommentViewController *controller) override;
 
 protected:
-    std::unique_ptr<QWidget> loadView() override;
     void viewDidLoad() override;
 
-private:
-    std::unique_ptr<QWidget> headerRow();
-    std::unique_ptr<QWidget> tabRow();
+    bool showsComments() const override { return !_isCinemaInfo; }
+    int headerHeight() const override { return kHeaderHeight; }
+    int tabRowHeight() const override { return _isCinemaInfo ? kDescriptionHeight : kFilmsHeight; }
+    std::unique_ptr<QWidget> headerRow() override;
+    std::unique_ptr<QWidget> tabRow() override;
 
+private:
     QList<std::shared_ptr<Mpi>> _mpiArray;
     QString _addressText;
     bool _isHere = false;
     bool _isCinemaInfo = false;
-    QMSignInGate m_gate{this};
 
-    QPointer<QMTableView> _cinemaCommentTableView;
-    QPointer<QMCommentRows> m_commentRows;
     QPointer<QMBarButton> m_checkInButton;
-    QPointer<QMBarButton> _comentButton;
     QPointer<QAbstractButton> m_mapButton;
     QPointer<QMBarButton> _onplayButton;
     QPointer<QMBarButton> _infoButton;

@@ -4,8 +4,6 @@
 #include "cinemas/CinemaList.h"
 #include "cinemas/QMMapViewController.h"
 #include "cinemas/QMTMCinemaProvider.h"
-#include "comments/QMCommentInfoViewController.h"
-#include "comments/QMCommentRows.h"
 #include "comments/QMMovieCommentViewController.h"
 #include "films/QMMovieHeaderView.h"
 #include "films/QMMovieInfoProvider.h"
@@ -18,32 +16,13 @@
 #include "kit/QMPageCounter.h"
 #include "kit/QMReadingTextView.h"
 #include "kit/QMTableView.h"
-#include "kit/QMTableViewCell.h"
 #include "services/QMResourceImages.h"
 #include "services/QMViewBusyBee.h"
 
 #include <QLabel>
 
 namespace {
-constexpr QSize kViewSize(320, 367);
 constexpr QRect kSynopsisFrame(10, 32, 298, 172);
-
-QMBarButton *imageButton(const char *image, const QRect &frame, QWidget *parent)
-{
-    auto *button =
-        new QMBarButton(QString(), QMResourceImages::named(QLatin1StringView(image)), parent);
-    button->setGeometry(frame);
-    return button;
-}
-
-// Built afresh each time, and let go when it leaves the screen.
-std::unique_ptr<QMTableViewCell> greyRow()
-{
-    auto cell = std::make_unique<QMTableViewCell>();
-    cell->setSelectionStyle(QMTableViewCell::SelectionStyle::None);
-    cell->setBackgroundColor(QMKitStyle::lightGrayColor());
-    return cell;
-}
 
 QLabel *addPlainLabel(QWidget *parent, int x, const QColor &color, const QString &text)
 {
@@ -55,7 +34,9 @@ QLabel *addPlainLabel(QWidget *parent, int x, const QColor &color, const QString
 }
 } // namespace
 
-QMToPlayInfoViewController::QMToPlayInfoViewController() = default;
+QMToPlayInfoViewController::QMToPlayInfoViewController()
+    : QMCommentedDetailsViewController(1, commentPageCounter())
+{}
 
 QMToPlayInfoViewController::~QMToPlayInfoViewController() = default;
 
@@ -63,19 +44,6 @@ QMPageCounter &QMToPlayInfoViewController::commentPageCounter()
 {
     static QMPageCounter kCommentArrayCount;
     return kCommentArrayCount;
-}
-
-const QList<std::shared_ptr<Comment>> &QMToPlayInfoViewController::commentArray() const
-{
-    return m_commentRows->commentArray();
-}
-
-std::unique_ptr<QWidget> QMToPlayInfoViewController::loadView()
-{
-    auto view = std::make_unique<QWidget>();
-    view->resize(kViewSize);
-    QMKitStyle::setBackgroundColor(view.get(), QMKitStyle::lightGrayColor());
-    return view;
 }
 
 void QMToPlayInfoViewController::viewDidLoad()
@@ -87,64 +55,8 @@ void QMToPlayInfoViewController::viewDidLoad()
     QWidget *v = view();
     navigationItem()->setTitle(selectsMovie->moviename);
     navigationItem()->setTitleFont(QMKitStyle::systemFont(18));
-    navigationItem()->setBackBarButtonTitle(QStringLiteral("返回"));
-
-    m_tableView = new QMTableView(v);
-    m_tableView->setGeometry(0, 0, 320, 360);
-    m_tableView->setSeparatorStyle(QMTableView::SeparatorStyle::None);
-    m_tableView->setBackgroundColor(QMKitStyle::lightGrayColor());
-    m_commentRows = new QMCommentRows(m_tableView, kFirstCommentRow, commentPageCounter(), 1, this);
-    m_commentRows->setTargetId(selectsMovie->movieid);
-    m_commentRows->setBusyFrame(v, QRect(v->width() / 2 - 15, 300, 30, 30));
-    connect(m_commentRows, &QMCommentRows::textTapped, this,
-            &QMToPlayInfoViewController::selectCommentInfo);
-    connect(m_commentRows, &QMCommentRows::headTapped, this,
-            &QMToPlayInfoViewController::selectUserInfo);
-    m_tableView->setDataSource(this);
-    m_tableView->reloadData();
-    m_tableView->show();
-
-    // Floats over the bottom of the table, above the line that ends the screen.
-    m_commentButton = imageButton("btn_comment.png", QRect(230, 335, 77, 32), v);
-    connect(m_commentButton, &QAbstractButton::clicked, this,
-            &QMToPlayInfoViewController::userComment);
-    auto *line = new QLabel(v);
-    line->setGeometry(0, 364, 320, 4);
-    line->setScaledContents(true);
-    line->setPixmap(
-        QPixmap::fromImage(QMResourceImages::named(QStringLiteral("img_infoLine.png"))));
-
     m_isInfo = false;
-    selectCommentList();
-}
-
-int QMToPlayInfoViewController::tableViewNumberOfRows(QMTableView *)
-{
-    return m_isInfo ? 2 : kFirstCommentRow + m_commentRows->rowCount();
-}
-
-int QMToPlayInfoViewController::tableViewHeightForRow(QMTableView *, int row)
-{
-    if (row == 0)
-        return kHeaderHeight;
-    if (row == 1)
-        return m_isInfo ? kSynopsisHeight : kScheduleHeight;
-    return m_commentRows->heightForRow(row);
-}
-
-std::unique_ptr<QWidget> QMToPlayInfoViewController::tableViewCellForRow(QMTableView *, int row)
-{
-    if (row == 0)
-        return headerRow();
-    if (row == 1)
-        return tabRow();
-    return m_commentRows->cellForRow(row);
-}
-
-void QMToPlayInfoViewController::scrollViewDidEndDecelerating(QMScrollView *)
-{
-    if (!m_isInfo)
-        m_commentRows->tableDidEndDecelerating();
+    setUpDetails(selectsMovie->movieid, QRect(v->width() / 2 - 15, 300, 30, 30));
 }
 
 void QMToPlayInfoViewController::movieInfoProviderDidReceivedMovieInfo(
@@ -154,8 +66,7 @@ void QMToPlayInfoViewController::movieInfoProviderDidReceivedMovieInfo(
     if (info && !info->movieid.isEmpty())
         selectsMovie = info;
     QMViewBusyBee::removeBusyBee(view());
-    if (m_tableView)
-        m_tableView->reloadData();
+    tableView()->reloadData();
 }
 
 void QMToPlayInfoViewController::movieInfoProviderDidRunInfoError(QMMovieInfoProvider *,
@@ -163,8 +74,7 @@ void QMToPlayInfoViewController::movieInfoProviderDidRunInfoError(QMMovieInfoPro
 {
     // The schedule stays on screen, so it stays chosen.
     m_isInfo = false;
-    if (m_tableView)
-        m_tableView->setScrollEnabled(true);
+    tableView()->setScrollEnabled(true);
     QMViewBusyBee::removeBusyBee(view());
 }
 
@@ -182,7 +92,8 @@ void QMToPlayInfoViewController::cinemaProviderDidRunIntoError(QMCinemaProvider 
 void QMToPlayInfoViewController::didRecievedImageForUrl(const QImage &image, const QString &url)
 {
     // The shelf asks for the poster by smalllogo; the record may name it by logo.
-    if (url.isEmpty() || (url != selectsMovie->logo && url != selectsMovie->smalllogo))
+    if (!selectsMovie || url.isEmpty() ||
+        (url != selectsMovie->logo && url != selectsMovie->smalllogo))
         return;
     logoImage = image;
     if (m_header)
@@ -195,16 +106,10 @@ void QMToPlayInfoViewController::didRunIntoErrorForUrl(const std::optional<QMErr
     // The placeholder stays.
 }
 
-void QMToPlayInfoViewController::selectCommentList()
-{
-    m_commentRows->requestComments();
-}
-
 void QMToPlayInfoViewController::taxisPressedSwitch()
 {
     m_isInfo = false;
-    m_tableView->setScrollEnabled(true);
-    m_tableView->reloadData();
+    showTab(true);
 }
 
 void QMToPlayInfoViewController::infoPressedSwitch()
@@ -213,9 +118,10 @@ void QMToPlayInfoViewController::infoPressedSwitch()
         return;
     // The synopsis shows with the film's record; until then the schedule stays.
     m_isInfo = true;
-    m_tableView->setScrollEnabled(false);
-    const QPoint row = m_tableView->rectForRow(1).topLeft() - m_tableView->contentOffset();
-    const QRect synopsis = kSynopsisFrame.translated(m_tableView->pos() + row);
+    QMTableView *table = tableView();
+    table->setScrollEnabled(false);
+    const QPoint row = table->rectForRow(1).topLeft() - table->contentOffset();
+    const QRect synopsis = kSynopsisFrame.translated(table->pos() + row);
     QMViewBusyBee::showBusyBee(view(), QRect(synopsis.center() - QPoint(15, 15), QSize(30, 30)));
     QMMovieInfoProvider *provider = QMDataContext::CurrentDataContext()->movieInfoProvider();
     provider->movieInfoDelegate = this;
@@ -237,11 +143,6 @@ void QMToPlayInfoViewController::gotoMap()
     provider->requestCinemasForMovie(selectsMovie->movieid);
 }
 
-void QMToPlayInfoViewController::userComment()
-{
-    m_gate.requireMember([this] { presentCommentView(); });
-}
-
 void QMToPlayInfoViewController::presentCommentView()
 {
     auto screen = std::make_unique<QMMovieCommentViewController>();
@@ -255,29 +156,6 @@ void QMToPlayInfoViewController::movieCommentViewControllerWillDismiss(
     QMMovieCommentViewController *)
 {
     dismissModalViewController(true);
-}
-
-void QMToPlayInfoViewController::selectCommentInfo(int row)
-{
-    const std::shared_ptr<Comment> comment = m_commentRows->commentAtRow(row);
-    if (!comment)
-        return;
-    auto details = std::make_unique<QMCommentInfoViewController>();
-    details->selectComment = comment;
-    if (QMNavigationController *stack = navigationController())
-        stack->push(std::move(details), true);
-}
-
-void QMToPlayInfoViewController::selectUserInfo(int row)
-{
-    if (!m_commentRows->commentAtRow(row))
-        return;
-    // Opens the author's page.
-}
-
-void QMToPlayInfoViewController::moreCiname()
-{
-    m_commentRows->moreComments();
 }
 
 std::unique_ptr<QWidget> QMToPlayInfoViewController::headerRow()
