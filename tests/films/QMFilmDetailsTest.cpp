@@ -286,6 +286,14 @@ TEST_F(FilmDetails, ACommentWrittenAfterSigningInComesFirstExactlyAsTyped)
     ASSERT_TRUE(row);
     EXPECT_EQ(row->bubble()->reply()->text(), typed);
 
+    // Only a comment row's action opens anything: not the rows around the comments.
+    const int rows = table->numberOfRows();
+    for (int other : {-1, 0, 1, rows - 1, rows, 1000}) {
+        details->selectCommentInfo(other);
+        details->selectUserInfo(other);
+    }
+    EXPECT_EQ(top<QMToPlayInfoViewController>(), details);
+
     // Its text opens the comment's details.
     click(row->textButton());
     auto *info = top<QMCommentInfoViewController>();
