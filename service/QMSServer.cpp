@@ -12,8 +12,12 @@
 #include "QMSScreeningPlanner.h"
 #include "QMSStatement.h"
 
+#include <sys/socket.h>
+
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -47,15 +51,21 @@ std::string refusalBody(const QMSKind *kind, const std::string &text)
 
 } // namespace
 
-QMSServer::QMSServer(QMSDatabase &db, QMSSignature signature, int holdSeconds)
-    : m_db(db)
-    , m_signature(std::move(signature))
+QMSServer::QMSServer(QMSSignature signature, int holdSeconds)
+    : m_signature(std::move(signature))
     , m_holdSeconds(holdSeconds)
 {
     // More workers than a benchmark's connections, so kept-alive connections do not queue.
     m_http.new_task_queue = [] {
         return new httplib::ThreadPool(64);
     };
+    // httplib's default options add SO_REUSEPORT, with which a second service could listen on
+    // the same port and the kernel would split the requests between two databases.
+    // SO_REUSEADDR alone still lets a restarted service bind while old connections linger.
+    m_http.set_socket_options([](socket_t socket) {
+        const int yes = 1;
+        ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     m_http.set_tcp_nodelay(true);
     m_http.set_keep_alive_max_count(1000);
     m_http.set_keep_alive_timeout(5);
@@ -129,15 +139,23 @@ QMSServer::QMSServer(QMSDatabase &db, QMSSignature signature, int holdSeconds)
 int QMSServer::bind(const std::string &host, int port)
 {
     m_host = host;
+    errno = 0;
     if (port == 0)
         m_port = m_http.bind_to_any_port(host);
     else
         m_port = m_http.bind_to_port(host, port) ? port : -1;
+    if (m_port < 0) {
+        const int error = errno;
+        m_bindError = error == EADDRINUSE ? "the port is in use (is another service running?)"
+                      : error             ? std::strerror(error)
+                                          : "no such address";
+    }
     return m_port;
 }
 
-void QMSServer::run()
+void QMSServer::run(QMSDatabase &db)
 {
+    m_db = &db;
     m_http.listen_after_bind();
 }
 
@@ -155,7 +173,7 @@ void QMSServer::answerKind(const QMSKind &kind, const httplib::Request &request,
         if (!m_signature.accepts(query, kind.digest))
             throw QMSRefusal(403, "签名错误");
         keepScreeningsCurrent();
-        const auto db = m_db.connection();
+        const auto db = m_db->connection();
         QMSContext context(*db, query, site(request), m_holdSeconds);
         kind.handler(context);
         body = context.xml.take();
@@ -177,7 +195,7 @@ void QMSServer::answerKind(const QMSKind &kind, const httplib::Request &request,
 void QMSServer::answerPicture(const httplib::Request &request, httplib::Response &response)
 {
     try {
-        const auto db = m_db.connection();
+        const auto db = m_db->connection();
         const auto picture = QMSPictures::load(*db, request.matches[1].str());
         if (!picture) {
             response.status = 404;
@@ -197,7 +215,7 @@ void QMSServer::answerPayment(const httplib::Request &request, httplib::Response
 {
     QMSPaymentPage::Page page;
     try {
-        const auto db = m_db.connection();
+        const auto db = m_db->connection();
         if (request.method == "POST") {
             const QMSQuery form = QMSQuery::parse(request.body, {"tradeno", "token"});
             page = QMSPaymentPage::confirm(*db, form);
@@ -240,7 +258,7 @@ void QMSServer::keepScreeningsCurrent()
     std::lock_guard lock(m_planning);
     if (m_plannedDay.load() == today)
         return;
-    const auto db = m_db.connection();
+    const auto db = m_db->connection();
     QMSScreeningPlanner::ensureWindow(*db, QMSClock::today());
     m_plannedDay.store(today);
 }

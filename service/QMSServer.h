@@ -17,12 +17,14 @@ struct QMSKind;
 class QMSServer
 {
 public:
-    QMSServer(QMSDatabase &db, QMSSignature signature, int holdSeconds);
+    QMSServer(QMSSignature signature, int holdSeconds);
 
-    // Binds to the address; port 0 picks a free one. Returns the port, or -1.
+    // Binds to the address and listens; port 0 picks a free one. Returns the port, or -1 with
+    // bindError() saying why. A port another process listens on is never shared.
     int bind(const std::string &host, int port);
-    // Serves until stop() is called (from any thread).
-    void run();
+    const std::string &bindError() const { return m_bindError; }
+    // Serves from the database until stop() is called (from any thread).
+    void run(QMSDatabase &db);
     void stop();
 
 private:
@@ -34,11 +36,12 @@ private:
     std::string site(const httplib::Request &request) const;
     void keepScreeningsCurrent();
 
-    QMSDatabase &m_db;
+    QMSDatabase *m_db = nullptr;
     QMSSignature m_signature;
     int m_holdSeconds;
     std::string m_host;
     int m_port = 0;
+    std::string m_bindError;
     std::atomic<long long> m_plannedDay{0};
     std::mutex m_planning;
     httplib::Server m_http;
