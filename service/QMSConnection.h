@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 
@@ -17,6 +19,9 @@ public:
 
     // Runs SQL without parameters: schema, pragmas, transaction control.
     void exec(const char *sql);
+    // Adds one to the counter after every commit of this connection, once the data is in the
+    // log and visible to other connections (WAL mode only).
+    void countCommits(std::atomic<std::uint64_t> &counter);
     long long lastInsertId() const;
     int changes() const;
 

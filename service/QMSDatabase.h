@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -9,6 +11,7 @@ class QMSConnection;
 
 // The service's one database file, in WAL mode so readers never wait for the writer. Hands out
 // one connection per request from a pool; a connection goes back when its last holder drops it.
+// The service owns the file while it runs: its commits are counted, another program's are not.
 class QMSDatabase
 {
 public:
@@ -19,9 +22,13 @@ public:
 
     std::shared_ptr<QMSConnection> connection();
     const std::string &path() const { return m_path; }
+    // Commits so far through the pool's connections: what a request read is still what the
+    // database holds while this has not moved since before its reads began.
+    std::uint64_t commits() const { return m_commits.load(); }
 
 private:
     std::string m_path;
     std::mutex m_mutex;
     std::vector<std::unique_ptr<QMSConnection>> m_idle;
+    std::atomic<std::uint64_t> m_commits{0};
 };

@@ -15,6 +15,7 @@
 #include <sys/socket.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -62,9 +63,10 @@ QMSServer::QMSServer(QMSSignature signature, int holdSeconds)
     // httplib's default options add SO_REUSEPORT, with which a second service could listen on
     // the same port and the kernel would split the requests between two databases.
     // SO_REUSEADDR alone still lets a restarted service bind while old connections linger.
-    m_http.set_socket_options([](socket_t socket) {
+    m_http.set_socket_options([this](socket_t socket) {
         const int yes = 1;
         ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        m_listener = socket;
     });
     m_http.set_tcp_nodelay(true);
     m_http.set_keep_alive_max_count(1000);
@@ -117,7 +119,7 @@ QMSServer::QMSServer(QMSSignature signature, int holdSeconds)
             response.set_content(refusalBody(nullptr, "服务暂时不可用"), xmlType);
             requestLog.outcome = "internal error";
         });
-    m_http.set_logger([](const httplib::Request &request, const httplib::Response &response) {
+    m_http.set_logger([this](const httplib::Request &request, const httplib::Response &response) {
         const double ms = requestLog.start
                               ? std::chrono::duration<double, std::milli>(
                                     std::chrono::steady_clock::now() - *requestLog.start)
@@ -127,11 +129,12 @@ QMSServer::QMSServer(QMSSignature signature, int holdSeconds)
                                     : requestLog.outcome.empty() ? "-"
                                                                  : requestLog.outcome;
         char line[1024];
-        std::snprintf(line, sizeof line, "%s %s %s %d %s %.1fms\n",
-                      QMSClock::stamp(QMSClock::now()).c_str(), request.method.c_str(),
-                      request.path.substr(0, 200).c_str(), response.status,
-                      outcome.substr(0, 300).c_str(), ms);
-        std::fputs(line, stderr);
+        const int length = std::snprintf(
+            line, sizeof line, "%s %s %s %d %s %.1fms\n", QMSClock::stamp(QMSClock::now()).c_str(),
+            request.method.c_str(), request.path.substr(0, 200).c_str(), response.status,
+            outcome.substr(0, 300).c_str(), ms);
+        if (length > 0)
+            m_log.write(std::string_view(line, std::min<size_t>(length, sizeof line - 1)));
         requestLog = {};
     });
 }
@@ -144,7 +147,11 @@ int QMSServer::bind(const std::string &host, int port)
         m_port = m_http.bind_to_any_port(host);
     else
         m_port = m_http.bind_to_port(host, port) ? port : -1;
-    if (m_port < 0) {
+    if (m_port > 0) {
+        // httplib listens with a backlog of 5: fifty clients connecting at once would see
+        // dropped handshakes and second-long retries. Listening again only widens the queue.
+        ::listen(m_listener, SOMAXCONN);
+    } else {
         const int error = errno;
         m_bindError = error == EADDRINUSE ? "the port is in use (is another service running?)"
                       : error             ? std::strerror(error)
@@ -157,6 +164,7 @@ void QMSServer::run(QMSDatabase &db)
 {
     m_db = &db;
     m_http.listen_after_bind();
+    m_log.flush();
 }
 
 void QMSServer::stop()
@@ -167,29 +175,50 @@ void QMSServer::stop()
 void QMSServer::answerKind(const QMSKind &kind, const httplib::Request &request,
                            httplib::Response &response)
 {
-    std::string body;
+    keepScreeningsCurrent();
+    const std::string query = rawQuery(request);
+    Answer answer;
+    if (kind.reusable) {
+        // Only an accepted query's answer is ever kept, so a kept one needs no second check.
+        const std::string key = std::to_string(kind.number) + ' ' + site(request) + ' ' + query;
+        const QMSAnswerCache::Body body = m_answers.answer(key, *m_db, [&] {
+            answer = render(kind, query, request);
+            return answer.status == 200
+                       ? std::make_shared<const std::string>(std::move(answer.body))
+                       : QMSAnswerCache::Body();
+        });
+        if (body) {
+            response.status = 200;
+            response.set_content(*body, xmlType);
+            requestLog.outcome = "ok";
+            return;
+        }
+    } else {
+        answer = render(kind, query, request);
+    }
+    response.status = answer.status;
+    response.set_content(answer.body, xmlType);
+    requestLog.outcome = std::move(answer.outcome);
+}
+
+QMSServer::Answer QMSServer::render(const QMSKind &kind, const std::string &query,
+                                    const httplib::Request &request)
+{
     try {
-        const QMSQuery query = QMSQuery::parse(rawQuery(request), kind.parameters, kind.freeText);
-        if (!m_signature.accepts(query, kind.digest))
+        const QMSQuery parsed = QMSQuery::parse(query, kind.parameters, kind.freeText);
+        if (!m_signature.accepts(parsed, kind.digest))
             throw QMSRefusal(403, "签名错误");
-        keepScreeningsCurrent();
         const auto db = m_db->connection();
-        QMSContext context(*db, query, site(request), m_holdSeconds);
+        QMSContext context(*db, parsed, site(request), m_holdSeconds);
         kind.handler(context);
-        body = context.xml.take();
-        response.status = 200;
-        requestLog.outcome = "ok";
+        return {200, context.xml.take(), "ok"};
     } catch (const QMSRefusal &refusal) {
-        body = refusalBody(&kind, refusal.what());
-        response.status = refusal.status();
-        requestLog.outcome = std::string("refused: ") + refusal.what();
+        return {refusal.status(), refusalBody(&kind, refusal.what()),
+                std::string("refused: ") + refusal.what()};
     } catch (const std::exception &error) {
         // No details to the client; the log keeps them.
-        body = refusalBody(&kind, "服务暂时不可用");
-        response.status = 500;
-        requestLog.outcome = std::string("failed: ") + error.what();
+        return {500, refusalBody(&kind, "服务暂时不可用"), std::string("failed: ") + error.what()};
     }
-    response.set_content(body, xmlType);
 }
 
 void QMSServer::answerPicture(const httplib::Request &request, httplib::Response &response)

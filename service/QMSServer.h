@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QMSAnswerCache.h"
+#include "QMSRequestLog.h"
 #include "QMSSignature.h"
 
 #include <httplib.h>
@@ -28,8 +30,16 @@ public:
     void stop();
 
 private:
+    struct Answer
+    {
+        int status = 0;
+        std::string body;
+        std::string outcome; // for the log
+    };
+
     void answerKind(const QMSKind &kind, const httplib::Request &request,
                     httplib::Response &response);
+    Answer render(const QMSKind &kind, const std::string &query, const httplib::Request &request);
     void answerPicture(const httplib::Request &request, httplib::Response &response);
     void answerPayment(const httplib::Request &request, httplib::Response &response);
     // "http://HOST:PORT" as the client reached us, for absolute picture and payment addresses.
@@ -42,7 +52,10 @@ private:
     std::string m_host;
     int m_port = 0;
     std::string m_bindError;
+    int m_listener = -1;
     std::atomic<long long> m_plannedDay{0};
     std::mutex m_planning;
+    QMSAnswerCache m_answers;
+    QMSRequestLog m_log;
     httplib::Server m_http;
 };

@@ -169,3 +169,18 @@ TEST(ServiceCommandLine, ASecondServiceOnABusyPortFailsAtOnce)
         ASSERT_EQ(client.send(7, {}).items().size(), 26);
     EXPECT_TRUE(postsOf(client, "5001").contains("written before the second"));
 }
+
+TEST(ServiceLog, AnUnreadLogNeverHoldsUpTheAnswers)
+{
+    // Nothing reads the service's stderr pipe while the requests run (no event loop here), so
+    // the lines outgrow the pipe's buffer many times over.
+    QMTestService service;
+    ASSERT_TRUE(service.isRunning()) << service.log().toStdString();
+    QMServiceClient client(service.port());
+    const int requests = 3000;
+    for (int i = 0; i < requests; ++i)
+        ASSERT_EQ(client.send(9, {{"citycode", "310000"}}).items().size(), 16) << "request " << i;
+
+    // Every line arrives once the log is read.
+    EXPECT_EQ(service.log().count("/shanghai/api/common/county.xhtml 200 ok"), requests);
+}
