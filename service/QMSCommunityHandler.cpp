@@ -184,17 +184,22 @@ void QMSCommunityHandler::addPlan(QMSContext &context)
 {
     const long long member = context.signedInMember();
     const auto screening = context.id("mpid");
-    QMSStatement query(context.db,
-                       "SELECT s.id, c.name, h.name, f.name, s.playdate || ' ' || s.playtime "
-                       "FROM screenings s JOIN cinemas c ON c.id = s.cinema "
-                       "JOIN halls h ON h.id = s.hall JOIN films f ON f.id = s.film "
-                       "WHERE s.id = ?");
-    query.with(screening.value_or(-1));
-    if (!query.step())
-        throw QMSRefusal(404, "场次不存在");
-    const std::string body =
-        "在" + query.text(1) + " " + query.text(2) + " 看《" + query.text(3) + "》";
-    const std::string time = query.text(4);
+    std::string body;
+    std::string time;
+    {
+        // Let go of the read before the transaction: a read still open would have to become
+        // the write, which fails at once when another request wrote meanwhile.
+        QMSStatement query(context.db,
+                           "SELECT s.id, c.name, h.name, f.name, s.playdate || ' ' || s.playtime "
+                           "FROM screenings s JOIN cinemas c ON c.id = s.cinema "
+                           "JOIN halls h ON h.id = s.hall JOIN films f ON f.id = s.film "
+                           "WHERE s.id = ?");
+        query.with(screening.value_or(-1));
+        if (!query.step())
+            throw QMSRefusal(404, "场次不存在");
+        body = "在" + query.text(1) + " " + query.text(2) + " 看《" + query.text(3) + "》";
+        time = query.text(4);
+    }
 
     QMSTransaction transaction(context.db);
     QMSStatement known(context.db, "SELECT 1 FROM agendas WHERE member = ? AND screening = ?");
