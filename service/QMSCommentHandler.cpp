@@ -7,6 +7,7 @@
 #include "QMSRefusal.h"
 #include "QMSStatement.h"
 #include "QMSTextRules.h"
+#include "QMSTransaction.h"
 
 namespace {
 
@@ -46,7 +47,10 @@ void insertComment(QMSContext &context, long long member, std::optional<long lon
     else
         insert.with(nullptr);
     insert.with(body, QMSClock::stamp(context.now));
+    // Even one statement waits for the write turn, rather than in SQLite's busy handler.
+    QMSTransaction transaction(context.db);
     insert.run();
+    transaction.commit();
 }
 
 } // namespace

@@ -123,7 +123,9 @@ void QMSCommunityHandler::follow(QMSContext &context)
     QMSStatement insert(context.db, "INSERT OR IGNORE INTO follows (member, tag, relatedid, time) "
                                     "VALUES (?, ?, ?, ?)");
     insert.with(member, tag, std::to_string(*target), QMSClock::stamp(context.now));
+    QMSTransaction transaction(context.db);
     insert.run();
+    transaction.commit();
     QMSCommentHandler::acknowledge(context);
 }
 
@@ -135,7 +137,9 @@ void QMSCommunityHandler::unfollow(QMSContext &context)
     QMSStatement remove(context.db,
                         "DELETE FROM follows WHERE member = ? AND tag = ? AND relatedid = ?");
     remove.with(member, tag, target);
+    QMSTransaction transaction(context.db);
     remove.run();
+    transaction.commit();
     QMSCommentHandler::acknowledge(context);
 }
 

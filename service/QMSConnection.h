@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 
@@ -19,9 +20,18 @@ public:
 
     // Runs SQL without parameters: schema, pragmas, transaction control.
     void exec(const char *sql);
-    // Adds one to the counter after every commit of this connection, once the data is in the
-    // log and visible to other connections (WAL mode only).
-    void countCommits(std::atomic<std::uint64_t> &counter);
+    // What the connections of one database share: a count of their commits, and the turn to
+    // write, which they take one after the other.
+    struct Pool
+    {
+        std::atomic<std::uint64_t> commits{0};
+        std::mutex writeTurn;
+    };
+    // Counts this connection's commits in the pool, each once its data is in the log and
+    // visible to other connections (WAL mode only); transactions take the pool's write turn.
+    void join(Pool &pool);
+    // The turn a transaction on this connection waits for, if it belongs to a pool.
+    std::mutex *writeTurn() const { return m_pool ? &m_pool->writeTurn : nullptr; }
     long long lastInsertId() const;
     int changes() const;
 
@@ -39,5 +49,6 @@ private:
     };
 
     sqlite3 *m_db = nullptr;
+    Pool *m_pool = nullptr;
     std::unordered_map<std::string, Cached> m_cache;
 };

@@ -8,7 +8,7 @@ QMSDatabase::QMSDatabase(std::string path)
 {
     auto db = std::make_unique<QMSConnection>(m_path);
     db->exec("PRAGMA journal_mode = WAL;");
-    db->countCommits(m_commits);
+    db->join(m_pool);
     QMSSchema::create(*db);
     m_idle.push_back(std::move(db));
 }
@@ -36,7 +36,7 @@ std::shared_ptr<QMSConnection> QMSDatabase::connection()
     }
     if (!db) {
         db = std::make_unique<QMSConnection>(m_path);
-        db->countCommits(m_commits);
+        db->join(m_pool);
     }
     return std::shared_ptr<QMSConnection>(db.release(), [this](QMSConnection *returned) {
         std::lock_guard lock(m_mutex);

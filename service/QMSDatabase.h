@@ -1,13 +1,12 @@
 #pragma once
 
-#include <atomic>
+#include "QMSConnection.h"
+
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
-
-class QMSConnection;
 
 // The service's one database file, in WAL mode so readers never wait for the writer. Hands out
 // one connection per request from a pool; a connection goes back when its last holder drops it.
@@ -24,11 +23,11 @@ public:
     const std::string &path() const { return m_path; }
     // Commits so far through the pool's connections: what a request read is still what the
     // database holds while this has not moved since before its reads began.
-    std::uint64_t commits() const { return m_commits.load(); }
+    std::uint64_t commits() const { return m_pool.commits.load(); }
 
 private:
     std::string m_path;
     std::mutex m_mutex;
     std::vector<std::unique_ptr<QMSConnection>> m_idle;
-    std::atomic<std::uint64_t> m_commits{0};
+    QMSConnection::Pool m_pool;
 };
