@@ -84,31 +84,53 @@ static="http://127.0.0.1:$nginx_port/playNowMovieList.xml"
 curl -sf "$static" | cmp -s - "$work/www/playNowMovieList.xml" \
     || { echo "service-bench: nginx does not serve the answer" >&2; exit 1; }
 
-# One wrk run: "requests/s p99-in-ms".
+# CPU time of the processes so far, in clock ticks.
+ticks() {
+    local total=0 pid
+    for pid in "$@"; do
+        total=$((total + $(awk '{ print $14 + $15 }' "/proc/$pid/stat")))
+    done
+    echo "$total"
+}
+
+# One wrk run against the URL; the server's processes follow. Prints "requests/s p99-ms
+# server-CPU-µs-per-request".
 measure() {
-    local out
-    out=$(wrk -t2 -c50 -d"${seconds}s" --latency "$1")
-    awk '/^Requests\/sec:/ { rps = $2 }
-         $1 == "99%" { v = $2; ms = v + 0
-                       if (v ~ /us$/) ms /= 1000; else if (v ~ /[0-9]s$/ && v !~ /ms$/) ms *= 1000
-                       p99 = ms }
-         END { printf "%.0f %.2f\n", rps, p99 }' <<<"$out"
+    local url=$1 before after
+    shift
+    before=$(ticks "$@")
+    wrk -t2 -c50 -d"${seconds}s" --latency "$url" >"$work/wrk.out"
+    after=$(ticks "$@")
+    awk -v ticks=$((after - before)) -v hz="$(getconf CLK_TCK)" '
+        /requests in/ { n = $1 }
+        /^Requests\/sec:/ { rps = $2 }
+        $1 == "99%" { v = $2; ms = v + 0
+                      if (v ~ /us$/) ms /= 1000; else if (v ~ /[0-9]s$/ && v !~ /ms$/) ms *= 1000
+                      p99 = ms }
+        END { printf "%.0f %.2f %.1f\n", rps, p99, n ? ticks / hz * 1e6 / n : 0 }' "$work/wrk.out"
 }
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
+nginx_pids="$(cat "$work/nginx.pid") $(pgrep -P "$(cat "$work/nginx.pid")" | tr '\n' ' ')"
 echo "kind 7 answer: $bytes bytes; wrk -t2 -c50 -d${seconds}s, $rounds rounds in turn on $(nproc) cores"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%-8s %24s %24s %8s\n' "round" "qm-service req/s  p99" "nginx req/s  p99" "ratio"
+# cpu/req: the server's own CPU time per answer in µs, which other work on the machine hardly
+# changes; a busy machine favours qm-service's many threads over nginx's two workers in the
+# requests per second.
+printf '%-7s %9s %8s %8s  %9s %8s %8s  %6s\n' "round" "service/s" "p99 ms" "cpu/req" \
+    "nginx/s" "p99 ms" "cpu/req" "ratio"
 : >"$work/rounds"
 for round in $(seq "$rounds"); do
-    read -r service_rps service_p99 < <(measure "$url")
-    read -r nginx_rps nginx_p99 < <(measure "$static")
-    ratio=$(awk -v a="$service_rps" -v b="$nginx_rps" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
-    printf '%-8s %14s %7.2fms %14s %7.2fms %8s\n' "$round" "$service_rps" "$service_p99" \
-        "$nginx_rps" "$nginx_p99" "$ratio"
-    echo "$service_rps $service_p99 $nginx_rps $nginx_p99 $ratio" >>"$work/rounds"
+    read -r s_rps s_p99 s_cpu < <(measure "$url" "$service_pid")
+    # shellcheck disable=SC2086
+    read -r n_rps n_p99 n_cpu < <(measure "$static" $nginx_pids)
+    ratio=$(awk -v a="$s_rps" -v b="$n_rps" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
+    line="$s_rps $s_p99 $s_cpu $n_rps $n_p99 $n_cpu $ratio"
+    echo "$line" >>"$work/rounds"
+    # shellcheck disable=SC2086
+    printf '%-7s %9s %8s %8s  %9s %8s %8s  %6s\n' "$round" $line
 done
 column() { awk -v c="$1" '{ print $c }' "$work/rounds" | median; }
-printf '%-8s %14s %7.2fms %14s %7.2fms %8s\n' "median" "$(column 1)" "$(column 2)" \
-    "$(column 3)" "$(column 4)" "$(column 5)"
+printf '%-7s %9s %8s %8s  %9s %8s %8s  %6s\n' "median" "$(column 1)" "$(column 2)" \
+    "$(column 3)" "$(column 4)" "$(column 5)" "$(column 6)" "$(column 7)"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
