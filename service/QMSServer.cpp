@@ -50,6 +50,13 @@ std::string refusalBody(const QMSKind *kind, const std::string &text)
     return xml.take();
 }
 
+void respond(httplib::Response &response, int status, const std::string &body, std::string outcome)
+{
+    response.status = status;
+    response.set_content(body, xmlType);
+    requestLog.outcome = std::move(outcome);
+}
+
 } // namespace
 
 QMSServer::QMSServer(QMSSignature signature, int holdSeconds)
@@ -175,7 +182,14 @@ void QMSServer::stop()
 void QMSServer::answerKind(const QMSKind &kind, const httplib::Request &request,
                            httplib::Response &response)
 {
-    keepScreeningsCurrent();
+    try {
+        // Before any kept answer is looked up: planning a new day is a commit, which drops them.
+        keepScreeningsCurrent();
+    } catch (const std::exception &error) {
+        const Answer failed = failure(kind, error);
+        respond(response, failed.status, failed.body, failed.outcome);
+        return;
+    }
     const std::string query = rawQuery(request);
     Answer answer;
     if (kind.reusable) {
@@ -188,17 +202,13 @@ void QMSServer::answerKind(const QMSKind &kind, const httplib::Request &request,
                        : QMSAnswerCache::Body();
         });
         if (body) {
-            response.status = 200;
-            response.set_content(*body, xmlType);
-            requestLog.outcome = "ok";
+            respond(response, 200, *body, "ok");
             return;
         }
     } else {
         answer = render(kind, query, request);
     }
-    response.status = answer.status;
-    response.set_content(answer.body, xmlType);
-    requestLog.outcome = std::move(answer.outcome);
+    respond(response, answer.status, answer.body, std::move(answer.outcome));
 }
 
 QMSServer::Answer QMSServer::render(const QMSKind &kind, const std::string &query,
@@ -216,9 +226,14 @@ QMSServer::Answer QMSServer::render(const QMSKind &kind, const std::string &quer
         return {refusal.status(), refusalBody(&kind, refusal.what()),
                 std::string("refused: ") + refusal.what()};
     } catch (const std::exception &error) {
-        // No details to the client; the log keeps them.
-        return {500, refusalBody(&kind, "服务暂时不可用"), std::string("failed: ") + error.what()};
+        return failure(kind, error);
     }
+}
+
+QMSServer::Answer QMSServer::failure(const QMSKind &kind, const std::exception &error)
+{
+    // No details to the client; the log keeps them.
+    return {500, refusalBody(&kind, "服务暂时不可用"), std::string("failed: ") + error.what()};
 }
 
 void QMSServer::answerPicture(const httplib::Request &request, httplib::Response &response)

@@ -40,6 +40,7 @@ private:
     void answerKind(const QMSKind &kind, const httplib::Request &request,
                     httplib::Response &response);
     Answer render(const QMSKind &kind, const std::string &query, const httplib::Request &request);
+    static Answer failure(const QMSKind &kind, const std::exception &error);
     void answerPicture(const httplib::Request &request, httplib::Response &response);
     void answerPayment(const httplib::Request &request, httplib::Response &response);
     // "http://HOST:PORT" as the client reached us, for absolute picture and payment addresses.
