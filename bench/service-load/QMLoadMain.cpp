@@ -5,9 +5,11 @@
 //                       [--ledger FILE] [--until-gone]
 //   qm-service-load verify --db PATH --ledger FILE [--ledger FILE...]
 //
-// run prints p50 / p99 per kind and requests per second, saves the acknowledged writes in the
-// ledger and exits 1 on any error. With --until-gone the service is expected to be killed during
-// the run: each connection ends when it loses the service. verify exits 1 when a write is lost.
+// run stops after the seconds or after the requests (an order's seat map and the order itself
+// count as one), prints p50 / p99 per kind and requests per second, saves the acknowledged
+// writes in the ledger and exits 1 on any error. With --until-gone the service is expected to
+// be killed during the run: each connection ends when it loses the service. verify exits 1 when
+// a write is lost.
 #include "QMLoadLedger.h"
 #include "QMLoadWorker.h"
 
