@@ -52,10 +52,17 @@ start_service() {
     return 1
 }
 
+# SIGTERM: the service must stop cleanly (exit status 0, under a sanitizer: nothing leaked).
 stop_service() {
+    local code=0
     kill "$service_pid"
-    wait "$service_pid" || true
+    wait "$service_pid" || code=$?
     service_pid=
+    if [ "$code" -ne 0 ]; then
+        echo "service-load: qm-service stopped with status $code" >&2
+        tail -20 "$work/service.log" >&2
+        status=1
+    fi
 }
 
 status=0
