@@ -48,8 +48,7 @@ void QMRequestData::sendRequest(QNetworkAccessManager &manager, int silenceTimeo
     _connection = manager.get(request);
     _connection->setParent(this);
     _connection->setReadBufferSize(kReadBufferBytes);
-    connect(_connection, &QNetworkReply::metaDataChanged, this,
-            &QMRequestData::onMetaDataChanged);
+    connect(_connection, &QNetworkReply::metaDataChanged, this, &QMRequestData::onMetaDataChanged);
     connect(_connection, &QNetworkReply::readyRead, this, &QMRequestData::onReadyRead);
     connect(_connection, &QNetworkReply::finished, this, &QMRequestData::onFinished);
     m_silenceTimer.start(silenceTimeoutMs);

@@ -33,8 +33,8 @@ QByteArray entityBomb(const QByteArray &goodBody)
 
 QList<QMTransportFault::Kind> QMTransportFault::all()
 {
-    return {Refused,  ResetMidBody, SilenceAfterHeaders, Trickle,    Truncated,  Malformed,
-            Html500,  Huge,         WrongRoot,           EntityBomb, InvalidUtf8};
+    return {Refused, ResetMidBody, SilenceAfterHeaders, Trickle,    Truncated,  Malformed,
+            Html500, Huge,         WrongRoot,           EntityBomb, InvalidUtf8};
 }
 
 const char *QMTransportFault::name(Kind fault)

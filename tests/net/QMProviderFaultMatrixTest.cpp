@@ -80,7 +80,9 @@ struct KindCase
 
 template<class Recorder, class Send> std::function<std::unique_ptr<Probe>()> probe(Send send)
 {
-    return [send] { return std::make_unique<ProbeOf<Recorder>>(send); };
+    return [send] {
+        return std::make_unique<ProbeOf<Recorder>>(send);
+    };
 }
 
 const QByteArray kCinemas = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><data><cinemaList><cinema>"
@@ -91,9 +93,10 @@ const QByteArray kFilms = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><data><movi
                           "<movieid>1001</movieid><moviename>星际归途</moviename>"
                           "<generalmark>8.4</generalmark><cinemanum>120</cinemanum>"
                           "</movie></movieList></data>";
-const QByteArray kComments = "<date><commentList><comment><commentid>7001</commentid>"
-                             "<body>特效非常震撼</body><memberid>5001</memberid>"
-                             "<addtime>2026-12-05 10:20:30</addtime></comment></commentList></date>";
+const QByteArray kComments =
+    "<date><commentList><comment><commentid>7001</commentid>"
+    "<body>特效非常震撼</body><memberid>5001</memberid>"
+    "<addtime>2026-12-05 10:20:30</addtime></comment></commentList></date>";
 const QByteArray kReplies = "<date><reCommentList><recomment><commentid>7101</commentid>"
                             "<body>同感</body><memberid>5002</memberid></recomment>"
                             "</reCommentList></date>";
@@ -311,7 +314,8 @@ const QList<KindCase> &kinds()
              context()->atCommentProvider()->memberid = "5001";
              context()->atCommentProvider()->requestAtComment();
          })},
-        {"<date><comment><commentid>7201</commentid><body>今晚去看星际归途！</body></comment></date>",
+        {"<date><comment><commentid>7201</commentid><body>今晚去看星际归途！</body></comment></"
+         "date>",
          probe<CommentRecorder>([](auto *r) {
              context()->commentInfoProvider()->commentInfoDelegate = r;
              context()->commentInfoProvider()->commentId = "7201";
@@ -343,8 +347,8 @@ protected:
             QMDataProvider::setBaseAddressForTesting(QMTransportFault::closedPortBaseUrl());
             return;
         }
-        server.setAnswer(path(), QMTransportFault::answer(fault(), kindCase().goodAnswer,
-                                                          kTrickleMs));
+        server.setAnswer(path(),
+                         QMTransportFault::answer(fault(), kindCase().goodAnswer, kTrickleMs));
         transport().setTimeouts(kSilenceMs, kDeadlineMs);
     }
     void serveTheGoodAnswer()
