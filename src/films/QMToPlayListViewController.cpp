@@ -5,11 +5,11 @@
 #include "films/QMFutureMovieListViewController.h"
 #include "films/QMToPlayListProvider.h"
 #include "films/movie.h"
-#include "kit/QMAlertView.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMLabel.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
+#include "kit/QMPageCounter.h"
 #include "kit/QMTableView.h"
 #include "kit/QMTableViewCell.h"
 #include "services/QMImageCache.h"
@@ -20,7 +20,7 @@
 #include <QPushButton>
 
 namespace {
-int gPlayCount = QMToPlayListViewController::kPageSize;
+QMPageCounter gPlayCount;
 
 const char *const kPosterName = "poster";
 // A rating widens to show "10.0分" whole, up to this.
@@ -39,12 +39,12 @@ QMToPlayListViewController::~QMToPlayListViewController() = default;
 
 int QMToPlayListViewController::playCount()
 {
-    return gPlayCount;
+    return gPlayCount.count();
 }
 
 void QMToPlayListViewController::setPlayCount(int count)
 {
-    gPlayCount = count;
+    gPlayCount.setCount(count);
 }
 
 void QMToPlayListViewController::viewDidLoad()
@@ -68,20 +68,15 @@ void QMToPlayListViewController::loadData()
     QMViewBusyBee::showBusyBee(v, QRect(v->width() / 2 - 20, v->height() / 2 - 80, 40, 40));
     QMToPlayListProvider *provider = QMDataContext::CurrentDataContext()->toPlayListProvider();
     provider->from = 0;
-    provider->maxnum = gPlayCount;
+    provider->maxnum = gPlayCount.maxReturn();
     provider->playListDelegate = this;
     provider->sendRequest();
 }
 
 void QMToPlayListViewController::nextPage()
 {
-    gPlayCount += kPageSize;
-    if (gPlayCount <= kMaximumCount) {
+    if (gPlayCount.nextPage())
         loadData();
-        return;
-    }
-    QMAlertView::show(QStringLiteral("提示"), QStringLiteral("只能显示10页!"),
-                      QStringLiteral("ok"));
 }
 
 void QMToPlayListViewController::listProviderDidReceivedMovieList(
@@ -173,7 +168,7 @@ std::unique_ptr<QWidget> QMToPlayListViewController::moreRow()
     more->setFlat(true);
     more->setStyleSheet(QStringLiteral("color: rgb(255,128,0); border: none;"));
     // Less than a full page means there is no more.
-    const bool full = m_movieArray.size() >= gPlayCount;
+    const bool full = gPlayCount.isFull(m_movieArray.size());
     more->setVisible(full);
     more->setEnabled(full);
     connect(more, &QPushButton::clicked, this, &QMToPlayListViewController::nextPage);
