@@ -83,7 +83,7 @@ QByteArray blackGreyPng(quint32 width, quint32 height)
 //   /chunked/...  3 MiB, no length   /slow/...   nothing until release() or the end
 //   /endless/...  filler without end, no length     /declared/... a length of 1 GiB, filler
 //   /redirect/N/... sends on to /redirect/N+1/...   /giant/...  a PNG of 5600 x 5600
-//   /poster/... a PNG of 600 x 800
+//   .../tall/... a PNG of 600 x 800 (also after /slow/)
 class PictureServer
 {
 public:
@@ -116,9 +116,6 @@ public:
             } else if (path.starts_with("/giant/")) {
                 static const QByteArray giant = blackGreyPng(5600, 5600);
                 response.set_content(giant.constData(), size_t(giant.size()), "image/png");
-            } else if (path.starts_with("/poster/")) {
-                const QByteArray png = pngBytes(colorForPath(path), QSize(600, 800));
-                response.set_content(png.constData(), size_t(png.size()), "image/png");
             } else if (path.starts_with("/html/")) {
                 response.set_content("<html><body>Not found</body></html>", "text/html");
             } else if (path.starts_with("/big/")) {
@@ -138,7 +135,9 @@ public:
                     std::unique_lock lock(m_mutex);
                     m_released.wait(lock, [this] { return m_release; });
                 }
-                const QByteArray png = pngBytes(colorForPath(path));
+                const bool tall = path.find("/tall/") != std::string::npos;
+                const QByteArray png =
+                    pngBytes(colorForPath(path), tall ? QSize(600, 800) : QSize(30, 45));
                 response.set_content(png.constData(), size_t(png.size()), "image/png");
             }
         });
@@ -169,6 +168,13 @@ public:
 
     // Filler bytes the server handed to the connection so far.
     qint64 poured() const { return m_poured; }
+
+    // /slow/ waits again, until the next release().
+    void hold()
+    {
+        std::lock_guard lock(m_mutex);
+        m_release = false;
+    }
 
     void release()
     {
@@ -562,20 +568,42 @@ TEST_F(ImageCacheTest, APictureDeclaringAnOutsizeSizeIsRefusedWithoutDecoding)
 
 TEST_F(ImageCacheTest, PicturesAreDecodedNoLargerThanTheirRequestorShowsThem)
 {
-    const QString url = server.url("/poster/m1.png"); // 600 x 800
+    const QString url = server.url("/tall/m1.png"); // 600 x 800
     Requestor cover;
     EXPECT_TRUE(cache()->requestorImageUrl(&cover, url, QSize(150, 200)).isNull());
     ASSERT_TRUE(waitFor([&] { return cover.calls() == 1; }));
     ASSERT_EQ(cover.images.size(), 1);
     EXPECT_EQ(cover.images[0].second.size(), QSize(150, 200));
-    EXPECT_EQ(cover.images[0].second.pixelColor(75, 100), colorForPath("/poster/m1.png"));
+    EXPECT_EQ(cover.images[0].second.pixelColor(75, 100), colorForPath("/tall/m1.png"));
 
     // The file keeps the picture as it came: another screen reads it at the size it shows.
     Requestor other;
     EXPECT_EQ(cache()->requestorImageUrl(&other, url).size(), QSize(600, 800));
     EXPECT_EQ(cache()->requestorImageUrl(&other, url, QSize(100, 131)).size(), QSize(100, 133));
     EXPECT_EQ(cache()->requestorImageUrl(&other, url, QSize(900, 900)).size(), QSize(600, 800));
-    EXPECT_EQ(server.hits("/poster/m1.png"), 1);
+    EXPECT_EQ(server.hits("/tall/m1.png"), 1);
+}
+
+TEST_F(ImageCacheTest, OneDownloadIsDecodedLargeEnoughForEveryoneWaitingForIt)
+{
+    const QString url = server.url("/slow/tall/m2.png");
+    Requestor small, large, whole;
+    cache()->requestorImageUrl(&small, url, QSize(150, 200));
+    cache()->requestorImageUrl(&large, url, QSize(300, 400));
+    server.release();
+    ASSERT_TRUE(waitFor([&] { return small.calls() == 1 && large.calls() == 1; }));
+    EXPECT_EQ(small.images.at(0).second.size(), QSize(300, 400));
+    EXPECT_EQ(large.images.at(0).second.size(), QSize(300, 400));
+
+    // Whoever wants the whole picture gets it whole.
+    server.hold();
+    const QString other = server.url("/slow/tall/m3.png");
+    cache()->requestorImageUrl(&small, other, QSize(150, 200));
+    cache()->requestorImageUrl(&whole, other);
+    server.release();
+    ASSERT_TRUE(waitFor([&] { return small.calls() == 2 && whole.calls() == 1; }));
+    EXPECT_EQ(whole.images.at(0).second.size(), QSize(600, 800));
+    EXPECT_EQ(server.hits("/slow/tall/m2.png"), 1);
 }
 
 TEST(ImageDecoder, DecodesJustLargeEnoughToCoverItsBoxWithinTheLimits)
