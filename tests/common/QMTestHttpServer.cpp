@@ -40,16 +40,6 @@ QString QMTestHttpServer::url(const QString &path) const
     return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path);
 }
 
-int QMTestHttpServer::openConnections() const
-{
-    int open = 0;
-    for (const QTcpSocket *socket : findChildren<QTcpSocket *>()) {
-        if (socket->state() == QAbstractSocket::ConnectedState)
-            ++open;
-    }
-    return open;
-}
-
 void QMTestHttpServer::onNewConnection()
 {
     while (QTcpSocket *socket = nextPendingConnection()) {

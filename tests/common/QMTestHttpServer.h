@@ -54,8 +54,6 @@ public:
     const QList<QByteArray> &requests() const { return m_requests; }
     // Bytes handed to the system for all connections so far, headers included.
     qint64 bytesSent() const { return m_bytesSent; }
-    // Connections still open.
-    int openConnections() const;
 
 private:
     void onNewConnection();
