@@ -6,13 +6,13 @@
 #include <QNetworkReply>
 
 namespace {
-// Errors Qt derives from an HTTP status: the service answered, and its body is the answer.
-bool isStatusError(QNetworkReply::NetworkError error)
+// An error Qt derives from an HTTP error status (400 and up: content, server, "bad request"
+// errors) rather than one of the network itself (below 100: refused, closed, timed out...):
+// the service answered, and its body is the answer.
+bool isStatusError(const QNetworkReply &reply)
 {
-    return (error >= QNetworkReply::ContentAccessDenied &&
-            error <= QNetworkReply::UnknownContentError) ||
-           (error >= QNetworkReply::InternalServerError &&
-            error <= QNetworkReply::UnknownServerError);
+    const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    return status.isValid() && status.toInt() >= 400 && reply.error() >= 100;
 }
 } // namespace
 
@@ -112,9 +112,7 @@ void QMRequestData::onFinished()
     // A transfer that broke off after the status (reset, closed early, too many redirects) did
     // not bring the whole answer: it fails like one that never connected.
     const QNetworkReply::NetworkError error = _connection->error();
-    const bool answered =
-        _connection->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
-    if (error != QNetworkReply::NoError && !(answered && isStatusError(error))) {
+    if (error != QNetworkReply::NoError && !isStatusError(*_connection)) {
         fail(QMError(QStringLiteral("QNetworkReply"), int(error), _connection->errorString()));
     } else if (!isWholeBody(*_connection, _receivedData.size())) {
         fail(QMError(QStringLiteral("QNetworkReply"), int(QNetworkReply::RemoteHostClosedError),

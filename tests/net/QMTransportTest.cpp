@@ -92,6 +92,18 @@ TEST_F(Transport, HttpErrorStatusIsAnAnswerThatDoesNotMap)
     EXPECT_EQ(recorder.log, QStringList({"failure", "posted"}));
 }
 
+TEST_F(Transport, TheBodyOfAnyErrorStatusIsTheAnswer)
+{
+    provider->playListDelegate = &recorder;
+    const QList<int> statuses{400, 404, 407, 418, 500, 503};
+    for (const int status : statuses) {
+        server.setAnswer(kNowShowingPath, {status, filmsAnswer({"A"})});
+        provider->sendRequest();
+        ASSERT_TRUE(waitForLog(recorder, 2 * int(statuses.indexOf(status) + 1))) << status;
+    }
+    EXPECT_EQ(recorder.log.count("list"), statuses.size()) << recorder.log.join(' ').toStdString();
+}
+
 TEST_F(Transport, EmptyBodyOrEmptyListIsAFailureWithoutError)
 {
     server.setAnswer(kNowShowingPath, {200, ""});
