@@ -1,13 +1,13 @@
 #pragma once
 
 #include "members/QMLoginProviderDelegate.h"
+#include "members/QMLoginViewController.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
 
-class QMLoginViewController;
 class QMViewController;
 
 // The way every screen that acts for a member gets one. A screen keeps a gate and puts each
