@@ -2,10 +2,12 @@
 
 #include "app/QMDataContext.h"
 #include "cinemas/MpiList.h"
+#include "cinemas/QMMapViewController.h"
 #include "cinemas/QMTicketLegend.h"
 #include "films/QMMovieTaxisCell.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
+#include "kit/QMMapView.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
 #include "kit/QMPanelView.h"
@@ -181,7 +183,8 @@ void QMMovieTaxisViewController::selectBuyTicket(int row)
 
 void QMMovieTaxisViewController::gotoMap()
 {
-    // Opens the map, centred on the cinema.
+    if (QMNavigationController *stack = navigationController())
+        stack->push(QMMapViewController::forCinema(*selectCinema), true);
 }
 
 QDate QMMovieTaxisViewController::dateOfDay(int tag) const

@@ -1,3 +1,5 @@
+#include "cinemas/QMMapViewController.h"
+#include "kit/QMMapView.h"
 #include "films/QMMovieTaxisCell.h"
 #include "films/QMMovieTaxisViewController.h"
 #include "kit/QMActivityIndicatorView.h"
@@ -61,6 +63,7 @@ protected:
         screen = owned.get();
         screen->selectCinema = std::make_shared<SimpleCinema>();
         screen->selectCinema->cinemaid = QStringLiteral("2001");
+        screen->selectCinema->cinemaname = QStringLiteral("星河影城");
         screen->selectCinema->open = cinemaSells;
         screen->selectMovie = std::make_shared<movie>();
         screen->selectMovie->movieid = QStringLiteral("1001");
@@ -118,6 +121,12 @@ TEST_F(FilmSchedule, RowsShowTheVersionThePriceOfTheCinemasWayOfSellingAndTheTic
     elsewhere->setScreening(*screen->playMovieArray().first(), 0, false);
     EXPECT_EQ(elsewhere->priceCaptionLabel()->text() + elsewhere->priceLabel()->text(),
               QStringLiteral("原价: 60元"));
+
+    QTest::mouseClick(screen->mapButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !stack->isTransitioning(); }));
+    auto *map = qobject_cast<QMMapViewController *>(stack->topViewController());
+    ASSERT_TRUE(map);
+    EXPECT_EQ(map->naviTitle(), QStringLiteral("星河影城"));
 }
 
 TEST_F(FilmSchedule, TheMarkedDayIsAlwaysTheDayWhoseScreeningsAreShown)
