@@ -16,6 +16,8 @@
 #include "services/QMLocationProvider.h"
 #include "services/QMResourceImages.h"
 
+#include <QApplication>
+
 namespace {
 std::unique_ptr<QMNavigationController> tab(std::unique_ptr<QMViewController> root,
                                             const QString &title, const char *image, int tag)
@@ -55,6 +57,18 @@ bool QMMainAppDelegate::applicationDidFinishLaunching()
     m_window->setRootViewController(m_tabController.get());
     m_window->makeKeyAndVisible();
 
+    connect(m_window.get(), &QMWindow::didResignActive, this,
+            &QMMainAppDelegate::applicationWillResignActive);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationHidden || state == Qt::ApplicationSuspended)
+                    applicationDidEnterBackground();
+                else if (state == Qt::ApplicationInactive)
+                    applicationWillResignActive();
+            });
+    connect(qApp, &QCoreApplication::aboutToQuit, this,
+            &QMMainAppDelegate::applicationWillTerminate);
+
     m_loadingView = new QMLoadingView(QRect(0, 0, QMWindow::windowWidth, QMWindow::windowHeight),
                                       m_window.get());
     m_loadingView->show();
@@ -85,9 +99,18 @@ bool QMMainAppDelegate::tabBarControllerShouldSelectViewController(QMTabBarContr
     return controller->selectedViewController() != viewController;
 }
 
+void QMMainAppDelegate::applicationWillResignActive()
+{
+    // The picture index is written only when it changed, so focus going back and forth costs
+    // nothing.
+    if (!m_terminated)
+        QMImageCache::defaultCache()->cacheDict();
+}
+
 void QMMainAppDelegate::applicationDidEnterBackground()
 {
-    QMImageCache::defaultCache()->cacheDict();
+    if (!m_terminated)
+        QMImageCache::defaultCache()->cacheDict();
 }
 
 void QMMainAppDelegate::applicationWillTerminate()
@@ -95,6 +118,8 @@ void QMMainAppDelegate::applicationWillTerminate()
     if (m_terminated)
         return;
     m_terminated = true;
+    // The posters kept so far are served from the files at the next start.
+    QMImageCache::defaultCache()->cacheDict();
     // Screens first: they may still hold delegates of providers.
     m_window.reset();
     m_tabController.reset();

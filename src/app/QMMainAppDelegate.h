@@ -13,8 +13,9 @@ class QMTabBarController;
 class QMWindow;
 
 // Starts the application: the three tabs in the window, the launch cover over them, the first
-// position fix and the first list of films; saves what must survive when the application goes
-// to the background, and closes the process-wide objects when it ends.
+// position fix and the first list of films; saves what must survive whenever the application
+// may be left (inactive, minimised, in the background, quitting), and closes the process-wide
+// objects when it ends.
 class QMMainAppDelegate : public QObject, public QMTabBarControllerDelegate
 {
     Q_OBJECT
@@ -24,8 +25,13 @@ public:
     QMMainAppDelegate();
     ~QMMainAppDelegate() override;
 
+    // Also follows the application's state and its window from then on.
     bool applicationDidFinishLaunching();
+    // The window was minimised or lost the focus, or the application went inactive: a desktop
+    // may never report more before the user quits or logs out.
+    void applicationWillResignActive();
     void applicationDidEnterBackground();
+    // Saves what must survive, then closes the screens and the process-wide objects.
     void applicationWillTerminate();
 
     QMWindow *window() const { return m_window.get(); }

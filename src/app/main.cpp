@@ -1,5 +1,11 @@
 #include "app/QMMainAppDelegate.h"
 #include "kit/QMWindow.h"
+#include "services/QMFixedPositionSource.h"
+#include "services/QMLocationProvider.h"
+
+#ifdef QM_TEST_SERVICE_ADDRESS
+#include "net/QMDataProvider.h"
+#endif
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -17,9 +23,16 @@ int main(int argc, char **argv)
     parser.setApplicationDescription(QStringLiteral(
         "The Shanghai cinema client on a 320 x 480 phone screen.\n"
         "It talks to the service at the address built in (qm-service answers it locally).\n"
-        "Set QM_NMEA_FILE to an NMEA log to replay it as the position source.\n"
+        "The position comes from --position, else from QM_POSITION=LAT,LON (the same form),\n"
+        "else from QM_NMEA_FILE (an NMEA log, replayed), else from the platform's source;\n"
+        "a source that says nothing for 8 seconds counts as failed.\n"
         "--screenshot works without a display too (QT_QPA_PLATFORM=offscreen)."));
     parser.addHelpOption();
+    QCommandLineOption position(
+        QStringLiteral("position"),
+        QStringLiteral("Stand at LAT,LON (decimal degrees, e.g. 31.2304,121.4737) instead of "
+                       "asking a position source."),
+        QStringLiteral("LAT,LON"));
     QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                   QStringLiteral("Save the window to <file> (PNG) and quit."),
                                   QStringLiteral("file"));
@@ -27,18 +40,34 @@ int main(int argc, char **argv)
                              QStringLiteral("Wait <ms> milliseconds before the screenshot "
                                             "(default 4000)."),
                              QStringLiteral("ms"), QStringLiteral("4000"));
+    parser.addOption(position);
     parser.addOption(screenshot);
     parser.addOption(delay);
     parser.process(app);
 
+    // The command line wins over the environment; a malformed value is an error, not ignored.
+    const bool onCommandLine = parser.isSet(position);
+    const QString place =
+        onCommandLine ? parser.value(position) : qEnvironmentVariable("QM_POSITION");
+    if (onCommandLine || !place.isEmpty()) {
+        QString why;
+        const std::optional<QGeoCoordinate> here = QMFixedPositionSource::parse(place, &why);
+        if (!here) {
+            std::fprintf(stderr, "qmclient: %s \"%s\": %s\n",
+                         onCommandLine ? "--position" : "QM_POSITION", qPrintable(place),
+                         qPrintable(why));
+            return 2;
+        }
+        QMLocationProvider::setFixedPosition(
+            QMLocationProvider::Coordinate{here->latitude(), here->longitude()});
+    }
+
+#ifdef QM_TEST_SERVICE_ADDRESS
+    // The end-to-end tests' build of the client: it talks to their service, on a free port.
+    QMDataProvider::setBaseAddressForTesting(qEnvironmentVariable("QM_TEST_SERVICE_URL"));
+#endif
+
     QMMainAppDelegate delegate;
-    QObject::connect(&app, &QApplication::applicationStateChanged, &delegate,
-                     [&delegate](Qt::ApplicationState state) {
-                         if (state == Qt::ApplicationHidden || state == Qt::ApplicationSuspended)
-                             delegate.applicationDidEnterBackground();
-                     });
-    QObject::connect(&app, &QApplication::aboutToQuit, &delegate,
-                     [&delegate] { delegate.applicationWillTerminate(); });
     delegate.applicationDidFinishLaunching();
 
     if (parser.isSet(screenshot)) {

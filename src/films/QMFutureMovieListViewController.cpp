@@ -4,11 +4,18 @@
 #include "films/QMMovieInfoProvider.h"
 #include "films/movie.h"
 #include "kit/QMKitStyle.h"
+#include "kit/QMLabel.h"
 #include "kit/QMNavigationItem.h"
 #include "kit/QMScrollView.h"
 #include "services/QMViewBusyBee.h"
 
 #include <QLabel>
+
+namespace {
+// A rating widens to show "10.0分" whole, up to this.
+constexpr int kRatingMaximumWidth = 60;
+const QMargins kSynopsisInset(8, 4, 8, 8);
+} // namespace
 
 QMFutureMovieListViewController::QMFutureMovieListViewController() = default;
 
@@ -31,12 +38,14 @@ void QMFutureMovieListViewController::viewDidLoad()
     QMKitStyle::addLabel(v, QRect(116, 20, 120, 26), QMKitStyle::boldSystemFont(18),
                          QMKitStyle::tintColor(), film.moviename);
     QMKitStyle::addLabel(v, QRect(241, 22, 45, 18), QMKitStyle::italicSystemFont(17), Qt::black,
-                         QStringLiteral("%1分").arg(film.generalmark));
+                         QStringLiteral("%1分").arg(film.generalmark))
+        ->widenToFitText(kRatingMaximumWidth);
     m_credits =
         QMKitStyle::addLabel(v, QRect(110, 42, 210, 100), QMKitStyle::systemFont(13), Qt::black,
                              QStringLiteral("首映日期：%1\n导演：%2\n主演：%3\n片长：%4")
                                  .arg(film.releasedate, film.director, film.actors, film.length));
     m_credits->setWordWrap(true);
+    m_credits->setLineBreaks(QMLabel::LineBreaks::Names);
     m_credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_credits->setContentsMargins(8, 8, 8, 0);
 
@@ -53,11 +62,14 @@ void QMFutureMovieListViewController::viewDidLoad()
     auto *area = new QMScrollView(panel);
     area->setGeometry(1, 32, 298, 183);
     m_synopsisArea = area;
-    m_synopsis = QMKitStyle::addLabel(area->contentView(), QRect(0, 0, 298, 0),
-                                      QMKitStyle::systemFont(14), Qt::black, QString());
+    // Inset by its position: the panel's style sheet would reset a label's own margins.
+    m_synopsis =
+        QMKitStyle::addLabel(area->contentView(),
+                             QRect(kSynopsisInset.left(), kSynopsisInset.top(),
+                                   298 - kSynopsisInset.left() - kSynopsisInset.right(), 0),
+                             QMKitStyle::systemFont(14), Qt::black, QString());
     m_synopsis->setWordWrap(true);
     m_synopsis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_synopsis->setContentsMargins(8, 4, 8, 8);
 
     QMViewBusyBee::showBusyBee(panel, QRect(150 - 15, 32 + 92 - 15, 30, 30));
     QMMovieInfoProvider *provider = QMDataContext::CurrentDataContext()->movieInfoProvider();
@@ -74,7 +86,8 @@ void QMFutureMovieListViewController::movieInfoProviderDidReceivedMovieInfo(
         const int height = m_synopsis->heightForWidth(m_synopsis->width());
         m_synopsis->resize(m_synopsis->width(), height);
         if (auto *area = qobject_cast<QMScrollView *>(m_synopsisArea.data()))
-            area->setContentSize(QSize(m_synopsis->width(), height));
+            area->setContentSize(
+                QSize(area->width(), height + kSynopsisInset.top() + kSynopsisInset.bottom()));
     }
     if (m_synopsisArea)
         QMViewBusyBee::removeBusyBee(m_synopsisArea->parentWidget());

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "films/QMMovieInfoProviderDelegate.h"
+#include "kit/QMLabel.h"
 #include "kit/QMViewController.h"
 
 #include <QImage>
-#include <QLabel>
 #include <QPointer>
 
 class movie;
@@ -23,8 +23,8 @@ public:
     std::shared_ptr<movie> selectsMovie;
     QImage logoImage;
 
-    QLabel *synopsisLabel() const { return m_synopsis; }
-    QLabel *creditsLabel() const { return m_credits; }
+    QMLabel *synopsisLabel() const { return m_synopsis; }
+    QMLabel *creditsLabel() const { return m_credits; }
 
     void movieInfoProviderDidReceivedMovieInfo(QMMovieInfoProvider *provider,
                                                const std::shared_ptr<movie> &info) override;
@@ -35,7 +35,7 @@ protected:
     void viewDidLoad() override;
 
 private:
-    QPointer<QLabel> m_credits;
-    QPointer<QLabel> m_synopsis;
+    QPointer<QMLabel> m_credits;
+    QPointer<QMLabel> m_synopsis;
     QPointer<QWidget> m_synopsisArea;
 };

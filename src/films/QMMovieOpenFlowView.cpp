@@ -3,19 +3,26 @@
 #include "films/openflow/TPOpenFlowView.h"
 #include "films/openflow/UIImageExtras.h"
 #include "kit/QMKitStyle.h"
+#include "kit/QMLabel.h"
 #include "services/QMImageCache.h"
 #include "services/QMResourceImages.h"
 
-#include <QLabel>
 #include <QMutexLocker>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 const QColor kTitleColor(193, 56, 2);
+constexpr int kTitleGap = 10;   // between the title and the rating
+constexpr int kScoreWidth = 30; // the rating's frame, widened for "10.0"
+constexpr int kScoreMaximumWidth = 60;
+constexpr int kUnitOverlap = 6; // "分" starts this far inside the rating's frame
+constexpr int kScoreTop = 235;
 
-QLabel *label(QWidget *parent, const QRect &frame, const QFont &font, const QColor &color)
+QMLabel *label(QWidget *parent, const QRect &frame, const QFont &font, const QColor &color)
 {
-    QLabel *label = QMKitStyle::addLabel(parent, frame, font, color);
+    QMLabel *label = QMKitStyle::addLabel(parent, frame, font, color);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
@@ -34,7 +41,7 @@ QMMovieOpenFlowView::QMMovieOpenFlowView(const QRect &frame, QWidget *parent)
 
     m_titleLabel =
         label(this, QRect(40, 240, 100, 40), QMKitStyle::boldSystemFont(20), kTitleColor);
-    m_scoreLabel = label(this, QRect(150, 240, 30, 30), QMKitStyle::italicSystemFont(15),
+    m_scoreLabel = label(this, QRect(150, 240, kScoreWidth, 30), QMKitStyle::italicSystemFont(15),
                          QMKitStyle::tintColor());
     m_scoreUnitLabel = label(this, QRect(175, 240, 30, 30), QMKitStyle::boldSystemFont(15),
                              QMKitStyle::tintColor());
@@ -42,6 +49,7 @@ QMMovieOpenFlowView::QMMovieOpenFlowView(const QRect &frame, QWidget *parent)
     m_descriptionLabel =
         label(this, QRect(30, 260, 300, 0), QMKitStyle::boldSystemFont(15), Qt::black);
     m_descriptionLabel->setWordWrap(true);
+    m_descriptionLabel->setLineBreaks(QMLabel::LineBreaks::Names);
     m_descriptionLabel->setContentsMargins(8, 8, 8, 8);
     m_descriptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -92,16 +100,27 @@ void QMMovieOpenFlowView::setMovieInfoForIndex(int index)
         return;
     const Simplemovie &film = *m_movieArray[index];
 
+    // The rating follows the title and "分" nestles against the rating. "10.0" widens the
+    // rating so that "分" still follows the figures; a long title ends in "…" rather than
+    // pushing the two off the shelf.
+    m_scoreLabel->setText(film.generalmark);
+    m_scoreLabel->resize(std::clamp(m_scoreLabel->sizeHint().width() + kUnitOverlap, kScoreWidth,
+                                    kScoreMaximumWidth),
+                         m_scoreLabel->height());
     m_titleLabel->setText(film.moviename);
     m_titleLabel->adjustSize();
+    const int room = width() - m_titleLabel->x() - kTitleGap - m_scoreLabel->width() +
+                     kUnitOverlap - m_scoreUnitLabel->width();
+    if (m_titleLabel->width() > room) {
+        m_titleLabel->resize(std::max(0, room), m_titleLabel->height());
+        m_titleLabel->resize(m_titleLabel->displayedWidth(), m_titleLabel->height());
+    }
 
-    // The rating follows the title, and "分" nestles against the rating.
-    const auto rightEdge = [](const QLabel *label) {
+    const auto rightEdge = [](const QWidget *label) {
         return label->x() + label->width();
     };
-    m_scoreLabel->setText(film.generalmark);
-    m_scoreLabel->move(rightEdge(m_titleLabel) + 10, 235);
-    m_scoreUnitLabel->move(rightEdge(m_scoreLabel) - 6, 235);
+    m_scoreLabel->move(rightEdge(m_titleLabel) + kTitleGap, kScoreTop);
+    m_scoreUnitLabel->move(rightEdge(m_scoreLabel) - kUnitOverlap, kScoreTop);
 
     m_descriptionLabel->setText(descriptionText(film));
     const int width = m_descriptionLabel->width();

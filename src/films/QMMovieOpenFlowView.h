@@ -4,6 +4,7 @@
 #include "films/Simplemovie.h"
 #include "films/openflow/TPOpenFlowViewDataSource.h"
 #include "films/openflow/TPOpenFlowViewDelegate.h"
+#include "kit/QMLabel.h"
 #include "net/QMWeakDelegate.h"
 #include "services/QMImageCacheDelegate.h"
 
@@ -15,7 +16,6 @@
 #include <memory>
 #include <optional>
 
-class QLabel;
 class TPOpenFlowView;
 
 // The film shelf: posters in a cover flow and, beneath, the selected film's title, rating and a
@@ -45,10 +45,10 @@ public:
     void setMovieInfoForIndex(int index);
 
     TPOpenFlowView *openFlowView() const { return m_openFlowView; }
-    QLabel *titleLabel() const { return m_titleLabel; }
-    QLabel *scoreLabel() const { return m_scoreLabel; }
-    QLabel *scoreUnitLabel() const { return m_scoreUnitLabel; }
-    QLabel *descriptionLabel() const { return m_descriptionLabel; }
+    QMLabel *titleLabel() const { return m_titleLabel; }
+    QMLabel *scoreLabel() const { return m_scoreLabel; }
+    QMLabel *scoreUnitLabel() const { return m_scoreUnitLabel; }
+    QMLabel *descriptionLabel() const { return m_descriptionLabel; }
 
     // The short description of a film as the shelf writes it.
     static QString descriptionText(const Simplemovie &film);
@@ -71,10 +71,10 @@ private:
 
     QList<std::shared_ptr<Simplemovie>> m_movieArray;
     TPOpenFlowView *m_openFlowView;
-    QLabel *m_titleLabel;
-    QLabel *m_scoreLabel;
-    QLabel *m_scoreUnitLabel;
-    QLabel *m_descriptionLabel;
+    QMLabel *m_titleLabel;
+    QMLabel *m_scoreLabel;
+    QMLabel *m_scoreUnitLabel;
+    QMLabel *m_descriptionLabel;
     QImage m_background;
     QHash<QString, int> m_pendingPosters; // smalllogo -> cover index
     QMutex m_coverLock;

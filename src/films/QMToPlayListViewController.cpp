@@ -5,10 +5,11 @@
 #include "films/QMFutureMovieListViewController.h"
 #include "films/QMToPlayListProvider.h"
 #include "films/movie.h"
-#include "kit/QMAlertView.h"
 #include "kit/QMKitStyle.h"
+#include "kit/QMLabel.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
+#include "kit/QMPageCounter.h"
 #include "kit/QMTableView.h"
 #include "kit/QMTableViewCell.h"
 #include "services/QMImageCache.h"
@@ -19,9 +20,11 @@
 #include <QPushButton>
 
 namespace {
-int gPlayCount = QMToPlayListViewController::kPageSize;
+QMPageCounter gPlayCount;
 
 const char *const kPosterName = "poster";
+// A rating widens to show "10.0分" whole, up to this.
+constexpr int kRatingMaximumWidth = 60;
 
 void showPoster(QLabel *poster, const QImage &image)
 {
@@ -36,12 +39,12 @@ QMToPlayListViewController::~QMToPlayListViewController() = default;
 
 int QMToPlayListViewController::playCount()
 {
-    return gPlayCount;
+    return gPlayCount.count();
 }
 
 void QMToPlayListViewController::setPlayCount(int count)
 {
-    gPlayCount = count;
+    gPlayCount.setCount(count);
 }
 
 void QMToPlayListViewController::viewDidLoad()
@@ -65,20 +68,15 @@ void QMToPlayListViewController::loadData()
     QMViewBusyBee::showBusyBee(v, QRect(v->width() / 2 - 20, v->height() / 2 - 80, 40, 40));
     QMToPlayListProvider *provider = QMDataContext::CurrentDataContext()->toPlayListProvider();
     provider->from = 0;
-    provider->maxnum = gPlayCount;
+    provider->maxnum = gPlayCount.maxReturn();
     provider->playListDelegate = this;
     provider->sendRequest();
 }
 
 void QMToPlayListViewController::nextPage()
 {
-    gPlayCount += kPageSize;
-    if (gPlayCount <= kMaximumCount) {
+    if (gPlayCount.nextPage())
         loadData();
-        return;
-    }
-    QMAlertView::show(QStringLiteral("提示"), QStringLiteral("只能显示10页!"),
-                      QStringLiteral("ok"));
 }
 
 void QMToPlayListViewController::listProviderDidReceivedMovieList(
@@ -142,15 +140,17 @@ std::unique_ptr<QWidget> QMToPlayListViewController::filmRow(int row)
     QMKitStyle::addLabel(cell.get(), QRect(120, 14, 120, 20), QMKitStyle::boldSystemFont(15),
                          QMKitStyle::tintColor(), film.moviename);
     QMKitStyle::addLabel(cell.get(), QRect(250, 14, 40, 20), QMKitStyle::italicSystemFont(15),
-                         Qt::black, QStringLiteral("%1分").arg(film.generalmark));
+                         Qt::black, QStringLiteral("%1分").arg(film.generalmark))
+        ->widenToFitText(kRatingMaximumWidth);
     const QFont small = QMKitStyle::systemFont(12.5);
     QMKitStyle::addLabel(cell.get(), QRect(120, 36, 200, 20), small, Qt::black,
                          QStringLiteral("首映日期:%1").arg(film.openingdate));
     QMKitStyle::addLabel(cell.get(), QRect(120, 56, 200, 20), small, Qt::black,
                          QStringLiteral("导演:%1").arg(film.director));
-    QLabel *actors = QMKitStyle::addLabel(cell.get(), QRect(120, 74, 180, 40), small, Qt::black,
-                                          QStringLiteral("主演:%1").arg(film.actors));
+    QMLabel *actors = QMKitStyle::addLabel(cell.get(), QRect(120, 74, 180, 40), small, Qt::black,
+                                           QStringLiteral("主演:%1").arg(film.actors));
     actors->setWordWrap(true);
+    actors->setLineBreaks(QMLabel::LineBreaks::Names);
     actors->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QMKitStyle::addLabel(cell.get(), QRect(120, 110, 200, 20), small, Qt::black,
                          QStringLiteral("片长:%1").arg(film.length));
@@ -167,7 +167,7 @@ std::unique_ptr<QWidget> QMToPlayListViewController::moreRow()
     more->setFlat(true);
     more->setStyleSheet(QStringLiteral("color: rgb(255,128,0); border: none;"));
     // Less than a full page means there is no more.
-    const bool full = m_movieArray.size() >= gPlayCount;
+    const bool full = gPlayCount.isFull(m_movieArray.size());
     more->setVisible(full);
     more->setEnabled(full);
     connect(more, &QPushButton::clicked, this, &QMToPlayListViewController::nextPage);

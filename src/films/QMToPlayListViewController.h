@@ -24,8 +24,6 @@ class QMToPlayListViewController : public QMViewController,
 
 public:
     static constexpr int kRowHeight = 150;
-    static constexpr int kPageSize = 10;
-    static constexpr int kMaximumCount = 100;
     static inline const QString kReuseIdentifier = QStringLiteral("ToPlayListControllerIdentifier");
 
     QMToPlayListViewController();

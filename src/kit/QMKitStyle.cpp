@@ -1,6 +1,6 @@
 #include "kit/QMKitStyle.h"
 
-#include <QLabel>
+#include "kit/QMLabel.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -63,10 +63,10 @@ QFont QMKitStyle::italicSystemFont(qreal size)
     return font;
 }
 
-QLabel *QMKitStyle::addLabel(QWidget *parent, const QRect &frame, const QFont &font,
-                             const QColor &color, const QString &text)
+QMLabel *QMKitStyle::addLabel(QWidget *parent, const QRect &frame, const QFont &font,
+                              const QColor &color, const QString &text)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new QMLabel(text, parent);
     label->setGeometry(frame);
     label->setFont(font);
     QPalette palette = label->palette();

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "kit/QMLabel.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
 
-class QLabel;
 class QWidget;
 
 // The look shared by the kit and the screens: the orange and white theme, and the system fonts
@@ -22,9 +23,10 @@ public:
     static QFont boldSystemFont(qreal size);
     static QFont italicSystemFont(qreal size);
 
-    // A label of the screens: placed at frame in parent, in that font and colour.
-    static QLabel *addLabel(QWidget *parent, const QRect &frame, const QFont &font,
-                            const QColor &color, const QString &text = {});
+    // A label of the screens (plain text, elided or wrapped between words to fit its frame):
+    // placed at frame in parent, in that font and colour.
+    static QMLabel *addLabel(QWidget *parent, const QRect &frame, const QFont &font,
+                             const QColor &color, const QString &text = {});
 
     // Fills the widget's background with color (and keeps it filled).
     static void setBackgroundColor(QWidget *widget, const QColor &color);

@@ -1,6 +1,7 @@
 #include "kit/QMTableViewCell.h"
 
 #include "kit/QMKitStyle.h"
+#include "kit/QMLabel.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -16,9 +17,9 @@ QMTableViewCell::QMTableViewCell(CellStyle style, const QString &reuseIdentifier
     resize(320, 44);
 }
 
-QLabel *QMTableViewCell::makeLabel(qreal fontSize, bool bold, const QColor &color)
+QMLabel *QMTableViewCell::makeLabel(qreal fontSize, bool bold, const QColor &color)
 {
-    auto *label = new QLabel(this);
+    auto *label = new QMLabel(this);
     label->setFont(bold ? QMKitStyle::boldSystemFont(fontSize) : QMKitStyle::systemFont(fontSize));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, color);
@@ -37,7 +38,7 @@ QLabel *QMTableViewCell::imageView()
     return m_imageView;
 }
 
-QLabel *QMTableViewCell::textLabel()
+QMLabel *QMTableViewCell::textLabel()
 {
     if (!m_textLabel) {
         m_textLabel = makeLabel(m_style == CellStyle::Subtitle ? 16 : 17, true, Qt::black);
@@ -46,7 +47,7 @@ QLabel *QMTableViewCell::textLabel()
     return m_textLabel;
 }
 
-QLabel *QMTableViewCell::detailTextLabel()
+QMLabel *QMTableViewCell::detailTextLabel()
 {
     if (!m_detailTextLabel) {
         const bool aside = m_style == CellStyle::Value1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/QMLabel.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -24,10 +26,10 @@ public:
     QString reuseIdentifier() const { return m_reuseIdentifier; }
     CellStyle cellStyle() const { return m_style; }
 
-    // Created on first use.
+    // Created on first use. The texts end in "…" when they do not fit the row.
     QLabel *imageView();
-    QLabel *textLabel();
-    QLabel *detailTextLabel();
+    QMLabel *textLabel();
+    QMLabel *detailTextLabel();
 
     Accessory accessoryType() const { return m_accessory; }
     void setAccessoryType(Accessory accessory);
@@ -52,13 +54,13 @@ protected:
 
 private:
     void relayout();
-    QLabel *makeLabel(qreal fontSize, bool bold, const QColor &color);
+    QMLabel *makeLabel(qreal fontSize, bool bold, const QColor &color);
 
     CellStyle m_style;
     QString m_reuseIdentifier;
     QLabel *m_imageView = nullptr;
-    QLabel *m_textLabel = nullptr;
-    QLabel *m_detailTextLabel = nullptr;
+    QMLabel *m_textLabel = nullptr;
+    QMLabel *m_detailTextLabel = nullptr;
     Accessory m_accessory = Accessory::None;
     SelectionStyle m_selectionStyle = SelectionStyle::Default;
     QColor m_backgroundColor = Qt::white;

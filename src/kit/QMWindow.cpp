@@ -126,6 +126,14 @@ bool QMWindow::saveScreenshot(const QString &pngPath)
     return screenshot().save(pngPath, "PNG");
 }
 
+void QMWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if ((event->type() == QEvent::WindowStateChange && isMinimized()) ||
+        (event->type() == QEvent::ActivationChange && !isActiveWindow()))
+        emit didResignActive();
+}
+
 void QMWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

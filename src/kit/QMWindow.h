@@ -40,7 +40,13 @@ public:
     QImage screenshot();
     bool saveScreenshot(const QString &pngPath);
 
+signals:
+    // The window was minimised or lost the focus: the nearest a desktop comes to a phone's
+    // application leaving the screen.
+    void didResignActive();
+
 protected:
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 

@@ -87,7 +87,10 @@ QImage QMImageCache::requestorImageUrl(QMImageCacheDelegate *requestor, const QS
         const qsizetype i = indexOfLocked(url);
         if (i >= 0) {
             path = m_imageDict.at(i).path;
-            m_imageDict.move(i, m_imageDict.size() - 1); // recently used: evicted last
+            if (i != m_imageDict.size() - 1) {
+                m_imageDict.move(i, m_imageDict.size() - 1); // recently used: evicted last
+                ++m_indexRevision;
+            }
         }
     }
     if (!path.isEmpty()) {
@@ -100,8 +103,10 @@ QImage QMImageCache::requestorImageUrl(QMImageCacheDelegate *requestor, const QS
         // rather than showing a placeholder for ever.
         QMutexLocker locker(&m_instanceLock);
         const qsizetype i = indexOfLocked(url);
-        if (i >= 0 && m_imageDict.at(i).path == path)
+        if (i >= 0 && m_imageDict.at(i).path == path) {
             m_imageDict.removeAt(i);
+            ++m_indexRevision;
+        }
     }
 
     QMutexLocker locker(&m_instanceLock);
@@ -183,6 +188,7 @@ void QMImageCache::storeLocked(const QString &url, const QByteArray &bytes)
     // One file, one address: another address with the same last component no longer owns it.
     m_imageDict.removeIf([&](const Entry &e) { return e.path == path || e.url == url; });
     m_imageDict.append({url, path});
+    ++m_indexRevision;
     while (m_imageDict.size() > MaximumImageCount) {
         removeRegularFile(m_imageDict.first().path);
         m_imageDict.removeFirst();
@@ -191,16 +197,22 @@ void QMImageCache::storeLocked(const QString &url, const QByteArray &bytes)
 
 bool QMImageCache::cacheDict()
 {
-    QJsonArray entries;
+    const QString path = QMDocumentsDirectory::filePath(indexFileName);
     QMutexLocker locker(&m_instanceLock);
+    if (m_savedRevision == m_indexRevision && QFileInfo::exists(path))
+        return true;
+    QJsonArray entries;
     for (const Entry &e : std::as_const(m_imageDict))
         entries.append(
             QJsonObject{{QStringLiteral("url"), e.url}, {QStringLiteral("path"), e.path}});
-    QSaveFile file(QMDocumentsDirectory::filePath(indexFileName));
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(QJsonDocument(entries).toJson(QJsonDocument::Compact));
-    return file.commit();
+    if (!file.commit())
+        return false;
+    m_savedRevision = m_indexRevision;
+    return true;
 }
 
 void QMImageCache::readDict()
@@ -225,6 +237,7 @@ void QMImageCache::readDict()
         entries.remove(0, entries.size() - MaximumImageCount);
     QMutexLocker locker(&m_instanceLock);
     m_imageDict = entries;
+    m_savedRevision = ++m_indexRevision;
 }
 
 QString QMImageCache::cacheFilePathForUrl(const QString &url)
@@ -253,8 +266,10 @@ bool QMImageCache::removeCacheImage(const QString &url)
         return false;
     const QString path = m_imageDict.at(i).path;
     const bool removed = removeRegularFile(path);
-    if (removed || !QFileInfo::exists(path))
+    if (removed || !QFileInfo::exists(path)) {
         m_imageDict.removeAt(i);
+        ++m_indexRevision;
+    }
     return removed;
 }
 

@@ -41,7 +41,8 @@ public:
     // requestor called back. Every requestor waiting for an address is called once.
     QImage requestorImageUrl(QMImageCacheDelegate *requestor, const QString &url);
 
-    // Writes the index to "imageDict" (when the application goes to the background).
+    // Writes the index to "imageDict" (when the application may be left or quits), unless it
+    // is unchanged since it was last written or read and the file is still there.
     bool cacheDict();
     // Replaces the index by the one in "imageDict"; a missing or damaged file gives an empty one.
     void readDict();
@@ -80,11 +81,14 @@ private:
     qsizetype indexOfLocked(const QString &url) const;
     void deliver(const QString &url, const QImage &image);
 
-    QList<Entry> m_imageDict; // oldest use first; at most MaximumImageCount
+    QList<Entry> m_imageDict;    // oldest use first; at most MaximumImageCount
+    quint64 m_indexRevision = 0; // counts changes of m_imageDict
+    quint64 m_savedRevision = 0; // the revision "imageDict" holds
     QThreadPool m_imageLoadindQueue;
     QHash<QString, QList<QMWeakDelegate<QMImageCacheDelegate>>> m_requestorDict;
     QHash<QString, std::shared_ptr<QMImageLoaderOperation>> m_loaders;
-    mutable QMutex m_instanceLock; // guards m_imageDict, m_requestorDict, m_loaders
+    // Guards m_imageDict and its revisions, m_requestorDict, m_loaders.
+    mutable QMutex m_instanceLock;
     std::atomic<bool> m_closing = false;
     int m_downloadTimeoutMs;
 };

@@ -1,19 +1,45 @@
 #include "services/QMLocationProvider.h"
 
+#include "services/QMFixedPositionSource.h"
 #include "services/QMNotificationCenter.h"
 
 #include <QFile>
 #include <QNmeaPositionInfoSource>
-#include <QTimer>
+
+namespace {
+std::optional<QMLocationProvider::Coordinate> &processPosition()
+{
+    static std::optional<QMLocationProvider::Coordinate> position;
+    return position;
+}
+} // namespace
 
 QMLocationProvider::QMLocationProvider()
 {
-    createSource(qEnvironmentVariable("QM_NMEA_FILE"));
+    if (const std::optional<Coordinate> fixed = processPosition()) {
+        _locationMananger = std::make_unique<QMFixedPositionSource>(
+            QGeoCoordinate(fixed->latitude, fixed->longitude));
+        listenToSource();
+        return;
+    }
+    const QString nmeaFile = qEnvironmentVariable("QM_NMEA_FILE");
+    if (nmeaFile.isEmpty())
+        _locationMananger.reset(QGeoPositionInfoSource::createDefaultSource(nullptr));
+    else
+        createNmeaSource(nmeaFile);
+    listenToSource();
 }
 
 QMLocationProvider::QMLocationProvider(const QString &nmeaFile)
 {
-    createSource(nmeaFile);
+    createNmeaSource(nmeaFile);
+    listenToSource();
+}
+
+QMLocationProvider::QMLocationProvider(std::unique_ptr<QGeoPositionInfoSource> source)
+    : _locationMananger(std::move(source))
+{
+    listenToSource();
 }
 
 QMLocationProvider::~QMLocationProvider()
@@ -22,20 +48,34 @@ QMLocationProvider::~QMLocationProvider()
         _locationMananger->stopUpdates();
 }
 
-void QMLocationProvider::createSource(const QString &nmeaFile)
+void QMLocationProvider::setFixedPosition(const std::optional<Coordinate> &position)
 {
-    if (!nmeaFile.isEmpty()) {
-        auto log = std::make_unique<QFile>(nmeaFile);
-        if (log->open(QIODevice::ReadOnly)) {
-            auto source =
-                std::make_unique<QNmeaPositionInfoSource>(QNmeaPositionInfoSource::SimulationMode);
-            source->setDevice(log.get());
-            m_nmeaLog = std::move(log);
-            _locationMananger = std::move(source);
-        }
-    } else {
-        _locationMananger.reset(QGeoPositionInfoSource::createDefaultSource(nullptr));
-    }
+    processPosition() = position;
+}
+
+std::optional<QMLocationProvider::Coordinate> QMLocationProvider::fixedPosition()
+{
+    return processPosition();
+}
+
+void QMLocationProvider::createNmeaSource(const QString &nmeaFile)
+{
+    auto log = std::make_unique<QFile>(nmeaFile);
+    if (!log->open(QIODevice::ReadOnly))
+        return;
+    auto source =
+        std::make_unique<QNmeaPositionInfoSource>(QNmeaPositionInfoSource::SimulationMode);
+    source->setDevice(log.get());
+    m_nmeaLog = std::move(log);
+    _locationMananger = std::move(source);
+}
+
+void QMLocationProvider::listenToSource()
+{
+    m_silenceTimer.setSingleShot(true);
+    connect(&m_silenceTimer, &QTimer::timeout, this, [this] {
+        locationManagerDidFailWithError(QStringLiteral("the position source does not answer"));
+    });
     if (!_locationMananger)
         return;
     connect(_locationMananger.get(), &QGeoPositionInfoSource::positionUpdated, this,
@@ -58,6 +98,7 @@ void QMLocationProvider::updateLocation()
         });
         return;
     }
+    m_silenceTimer.start(m_silenceMs);
     _locationMananger->startUpdates();
 }
 
@@ -66,6 +107,7 @@ void QMLocationProvider::locationManagerDidUpdateToLocation(const QGeoPositionIn
     const QGeoCoordinate coordinate = location.coordinate();
     if (!coordinate.isValid())
         return;
+    m_silenceTimer.stop();
     setCurrentLocation({coordinate.latitude(), coordinate.longitude()});
     m_failureAnnounced = false;
     if (auto *delegate = locationDelegate.get())
@@ -75,6 +117,7 @@ void QMLocationProvider::locationManagerDidUpdateToLocation(const QGeoPositionIn
 
 void QMLocationProvider::locationManagerDidFailWithError(const QString &error)
 {
+    m_silenceTimer.stop();
     // A source that keeps failing is announced once, until it delivers a fix again.
     if (m_failureAnnounced)
         return;

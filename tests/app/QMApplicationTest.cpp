@@ -20,6 +20,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 
@@ -169,6 +170,46 @@ TEST_F(Application, ComingSoonListsTheServicesFilmsWithTheirPosters)
         QTest::qWaitFor([&] { return !details->synopsisLabel()->text().isEmpty(); }, 20000));
     QTest::qWait(600);
     screenshot(QStringLiteral("app-coming-soon-film.png"));
+}
+
+// A desktop never says the application went to the background: the index is written when the
+// window is minimised, when it loses the focus and when the client quits.
+TEST_F(Application, ThePictureIndexIsWrittenOnMinimisingOnLosingTheFocusAndOnQuitting)
+{
+    ASSERT_TRUE(delegate->applicationDidFinishLaunching());
+    QMMovieViewController *shelf = delegate->movieViewController();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shelf->movieArray().isEmpty(); }, 20000));
+    const QString poster = shelf->movieArray().at(2)->smalllogo;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const auto entries = QMImageCache::defaultCache()->indexEntries();
+            return std::any_of(entries.begin(), entries.end(),
+                               [&](const auto &entry) { return entry.first == poster; });
+        },
+        20000));
+    const QString indexFile = documents.filePath(QStringLiteral("imageDict"));
+    const auto indexNamesThePoster = [&] {
+        QFile file(indexFile);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains(poster.toUtf8());
+    };
+
+    QMWindow *window = delegate->window();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QFile::remove(indexFile);
+    QWidget elsewhere; // another application's window takes the focus
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    EXPECT_TRUE(indexNamesThePoster());
+
+    QFile::remove(indexFile);
+    window->showMinimized();
+    EXPECT_TRUE(indexNamesThePoster());
+
+    QFile::remove(indexFile);
+    delegate.reset();
+    EXPECT_TRUE(indexNamesThePoster());
 }
 
 TEST(Registry, IsClosedAndRecreatedWithNewProviders)

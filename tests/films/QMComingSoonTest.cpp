@@ -10,6 +10,7 @@
 
 #include "QMProviderTestCase.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -18,18 +19,41 @@
 #include <gtest/gtest.h>
 
 namespace {
+// The first film has texts too long for their frames.
+const QString kLongName = QStringLiteral("上海弄堂里那个最长也最热的夏天");
+const QString kLongCast = QStringLiteral("陈一鸣,王晓燕,张海峰,李思远,刘子涵,周文博,孙雨桐,胡浩然");
+
 QByteArray comingSoon(int count)
 {
     QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><data><movieList>";
     for (int i = 1; i <= count; ++i) {
         const QByteArray n = QByteArray::number(i);
-        xml += "<movie><movieid>" + n + "</movieid><moviename>将映" + n +
-               "</moviename><openingdate>2027-01-0" + QByteArray::number(i % 9 + 1) +
-               "</openingdate><director>导演" + n + "</director><actors>演员" + n +
-               "</actors><smalllogo>http://127.0.0.1:1/none" + n +
-               ".jpg</smalllogo><generalmark>7.0</generalmark><length>90分钟</length></movie>";
+        const bool first = i == 1;
+        xml += "<movie><movieid>" + n + "</movieid><moviename>" +
+               (first ? kLongName.toUtf8() : "将映" + n) + "</moviename><openingdate>2027-01-0" +
+               QByteArray::number(i % 9 + 1) + "</openingdate><director>导演" + n +
+               "</director><actors>" + (first ? kLongCast.toUtf8() : "演员" + n) +
+               "</actors><smalllogo>http://127.0.0.1:1/none" + n + ".jpg</smalllogo><generalmark>" +
+               (first ? "10.0" : "7.0") + "</generalmark><length>90分钟</length></movie>";
     }
     return xml + "</movieList></data>";
+}
+
+// The cast wraps, and only after the comma that ends a name.
+void expectCastBreaksBetweenNames(const QMLabel *label)
+{
+    const QStringList lines = label->displayedLines();
+    const auto isCast = [](const QString &line) {
+        return line.startsWith(QStringLiteral("主演"));
+    };
+    const auto first = std::find_if(lines.cbegin(), lines.cend(), isCast);
+    ASSERT_NE(first, lines.cend()) << label->text().toStdString();
+    auto end = first + 1;
+    while (end != lines.cend() && !end->startsWith(QStringLiteral("片长")))
+        ++end;
+    ASSERT_GT(end - first, 1) << "the cast fits one line";
+    for (auto line = first; line + 1 != end; ++line)
+        EXPECT_TRUE(line->endsWith(QLatin1Char(','))) << line->toStdString();
 }
 
 class ComingSoon : public QMProviderTestCase
@@ -188,4 +212,51 @@ TEST_F(ComingSoon, ARowOpensTheFilmWithItsOpeningDateAndSynopsis)
     EXPECT_FALSE(details->logoImage.isNull()); // the placeholder the row showed
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return details->synopsisLabel()->text() == QStringLiteral("一段剧情。"); }, 10000));
+}
+
+TEST_F(ComingSoon, LongTextsEndInAnEllipsisRatingsStayWholeAndCastsBreakBetweenNames)
+{
+    QMToPlayListViewController *list = openList();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->movieArray().size() == 10; }, 10000));
+    QWidget *row = list->tableView()->cellForRow(0);
+    ASSERT_TRUE(row);
+    const auto labelOf = [](QWidget *parent, const QString &prefix) -> QMLabel * {
+        for (QMLabel *label : parent->findChildren<QMLabel *>()) {
+            if (label->text().startsWith(prefix))
+                return label;
+        }
+        return nullptr;
+    };
+
+    QMLabel *title = labelOf(row, kLongName);
+    ASSERT_TRUE(title);
+    EXPECT_EQ(title->geometry(), QRect(120, 14, 120, 20));
+    EXPECT_TRUE(title->displayedLines().first().endsWith(QChar(0x2026)));
+    QMLabel *rating = labelOf(row, QStringLiteral("10.0"));
+    ASSERT_TRUE(rating);
+    EXPECT_EQ(rating->displayedLines(), QStringList{QStringLiteral("10.0分")});
+    EXPECT_EQ(rating->pos(), QPoint(250, 14));
+    QMLabel *cast = labelOf(row, QStringLiteral("主演:"));
+    ASSERT_TRUE(cast);
+    EXPECT_EQ(cast->geometry(), QRect(120, 74, 180, 40));
+    expectCastBreaksBetweenNames(cast);
+    EXPECT_TRUE(cast->isTruncated()); // eight names do not fit two lines
+    if (const QString dir = qEnvironmentVariable("QM_SCREENSHOT_DIR"); !dir.isEmpty())
+        window->saveScreenshot(QDir(dir).filePath(QStringLiteral("coming-soon-long-texts.png")));
+
+    list->tableViewDidSelectRow(list->tableView(), 0);
+    auto *details = qobject_cast<QMFutureMovieListViewController *>(stack->topViewController());
+    ASSERT_TRUE(details);
+    QMLabel *credits = details->creditsLabel();
+    expectCastBreaksBetweenNames(credits);
+    // Eight names take the running time's line: the last line shown says there is more.
+    EXPECT_TRUE(credits->isTruncated());
+    EXPECT_TRUE(credits->displayedLines().last().endsWith(QChar(0x2026)));
+    QMLabel *detailsRating = labelOf(details->view(), QStringLiteral("10.0"));
+    ASSERT_TRUE(detailsRating);
+    EXPECT_EQ(detailsRating->displayedLines(), QStringList{QStringLiteral("10.0分")});
+    if (const QString dir = qEnvironmentVariable("QM_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        QTest::qWait(400);
+        window->saveScreenshot(QDir(dir).filePath(QStringLiteral("coming-soon-film-long.png")));
+    }
 }

@@ -5,6 +5,8 @@
 
 #include "QMTestDocuments.h"
 
+#include <QDir>
+#include <QFontMetricsF>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -119,4 +121,35 @@ TEST_F(Shelf, SelectionChangesRewriteTheTexts)
     EXPECT_EQ(view.titleLabel()->text(), QStringLiteral("F5"));
     view.openFlowViewSelectionDidChange(view.openFlowView(), 9); // outside the list: ignored
     EXPECT_EQ(view.titleLabel()->text(), QStringLiteral("F5"));
+}
+
+TEST_F(Shelf, ALongTitleEndsInAnEllipsisAndLeavesTheWholeRatingOnTheShelf)
+{
+    auto longFilm = film(QStringLiteral("上海弄堂里那个最长也最热的夏天"),
+                         QStringLiteral("陈一鸣,王晓燕,张海峰,李思远,刘子涵,周文博"));
+    longFilm->generalmark = QStringLiteral("10.0");
+    view.setMovieArray(QList<std::shared_ptr<Simplemovie>>{longFilm, film("F2")});
+    view.openFlowViewSelectionDidChange(view.openFlowView(), 0);
+
+    const QMLabel *title = view.titleLabel();
+    const QMLabel *score = view.scoreLabel();
+    const QMLabel *unit = view.scoreUnitLabel();
+    EXPECT_EQ(title->text(), longFilm->moviename);
+    EXPECT_TRUE(title->isTruncated());
+    EXPECT_TRUE(title->displayedLines().first().endsWith(QChar(0x2026)));
+    EXPECT_EQ(score->displayedLines(), QStringList{QStringLiteral("10.0")});
+    EXPECT_EQ(score->x(), title->x() + title->width() + 10);
+    EXPECT_EQ(unit->x(), score->x() + score->width() - 6);
+    // "分" follows the figures without covering them, and stays on the shelf.
+    EXPECT_GE(unit->x(), score->x() + QFontMetricsF(score->font()).horizontalAdvance("10.0"));
+    EXPECT_LE(unit->x() + unit->width(), view.width());
+
+    if (const QString dir = qEnvironmentVariable("QM_SCREENSHOT_DIR"); !dir.isEmpty())
+        view.grab().save(QDir(dir).filePath(QStringLiteral("films-long-title.png")));
+
+    // The next film's short title and rating take their usual frames again.
+    view.openFlowViewSelectionDidChange(view.openFlowView(), 1);
+    EXPECT_FALSE(title->isTruncated());
+    EXPECT_EQ(score->width(), 30);
+    EXPECT_EQ(title->width(), title->sizeHint().width());
 }

@@ -314,6 +314,40 @@ TEST_F(ImageCacheTest, ARestartKeepsTheIndexLastWritten)
     EXPECT_EQ(server.hits("/p/late.png"), 2);
 }
 
+TEST_F(ImageCacheTest, AnUnchangedIndexIsNotWrittenAgainButALostOneIs)
+{
+    const QString indexFile = documents.filePath("imageDict");
+    fetch(server.url("/p/one.png"));
+    ASSERT_TRUE(cache()->cacheDict());
+    const auto written = [&] {
+        QFile file(indexFile);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    ASSERT_TRUE(written().contains("one.png"));
+
+    // Focus going back and forth changes nothing: the file is left alone.
+    QFile marked(indexFile);
+    ASSERT_TRUE(marked.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    marked.write("[]");
+    marked.close();
+    ASSERT_TRUE(cache()->cacheDict());
+    EXPECT_EQ(written(), QByteArray("[]"));
+
+    // A new picture, or a touch that changes the order of eviction, is written.
+    fetch(server.url("/p/two.png"));
+    ASSERT_TRUE(cache()->cacheDict());
+    EXPECT_TRUE(written().contains("two.png"));
+    Requestor requestor;
+    ASSERT_FALSE(cache()->requestorImageUrl(&requestor, server.url("/p/one.png")).isNull());
+    ASSERT_TRUE(cache()->cacheDict());
+    EXPECT_LT(written().indexOf("two.png"), written().indexOf("one.png"));
+
+    // A file removed behind the cache's back is written again, changed or not.
+    ASSERT_TRUE(QFile::remove(indexFile));
+    ASSERT_TRUE(cache()->cacheDict());
+    EXPECT_TRUE(written().contains("one.png"));
+}
+
 TEST_F(ImageCacheTest, AFileLostBehindTheCachesBackIsFetchedAgain)
 {
     fetch(server.url("/p/lost.png"));

@@ -1,0 +1,256 @@
+#include "comments/QMReplyLabel.h"
+
+#include "comments/Comment.h"
+#include "kit/QMKitStyle.h"
+#include "services/QMDateFormater.h"
+#include "services/QMGrayText.h"
+#include "services/QMImageCache.h"
+#include "services/QMResourceImages.h"
+#include "services/QMViewBusyBee.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QTextLayout>
+
+namespace {
+constexpr int kBubbleRadius = 8;
+constexpr QPointF kPointerTip(50, 20);
+constexpr int kPointerHalfBase = 6;
+constexpr int kRightMargin = 2;
+constexpr int kBottomMargin = 6;
+constexpr int kGrayTextInset = 8;
+constexpr int kGrayTextPointer = 10;
+constexpr int kTextInset = 6; // the text keeps off the bubble's edges
+
+QFont replyFont()
+{
+    return QMKitStyle::systemFont(13);
+}
+
+// The text cut to lines at that width, the last line ending in "…" when the text goes on.
+QString elidedToLines(const QString &text, const QFont &font, int width, int lines)
+{
+    QString flowing = text;
+    flowing.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(flowing, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QStringList shown;
+    for (int i = 0; i < lines; ++i) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(width);
+        const int end = line.textStart() + line.textLength();
+        if (i == lines - 1 && end < flowing.size()) {
+            QString rest = flowing.mid(line.textStart());
+            rest.replace(QChar::LineSeparator, QLatin1Char(' '));
+            shown.append(QFontMetrics(font).elidedText(rest, Qt::ElideRight, width));
+        } else {
+            QString piece = flowing.mid(line.textStart(), line.textLength());
+            piece.remove(QChar::LineSeparator);
+            shown.append(piece);
+        }
+    }
+    layout.endLayout();
+    return shown.join(QLatin1Char('\n'));
+}
+
+int wrappedHeight(const QString &text, const QFont &font, int width)
+{
+    if (text.isEmpty() || width <= 0)
+        return 0;
+    return QFontMetrics(font)
+        .boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap | Qt::TextWrapAnywhere, text)
+        .height();
+}
+} // namespace
+
+QMReplyLabel::QMReplyLabel(QWidget *parent)
+    : QWidget(parent)
+    , m_logo(new QLabel(this))
+    , m_name(QMKitStyle::addLabel(this, QRect(70, 6, 100, 20), QMKitStyle::systemFont(14),
+                                  QMKitStyle::tintColor()))
+    , m_issueDate(QMKitStyle::addLabel(this, QRect(), QMKitStyle::systemFont(12), Qt::darkGray))
+    , m_reply(QMKitStyle::addLabel(this, QRect(), replyFont(), Qt::black))
+{
+    m_logo->setGeometry(kLogoFrame);
+    m_logo->setScaledContents(true);
+    showLogo(QMResourceImages::named(QStringLiteral("default.jpg")));
+    m_issueDate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_reply->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_reply->setContentsMargins(kTextInset, 0, kTextInset, 0);
+    for (QLabel *part : {m_logo, m_name, m_issueDate, m_reply}) {
+        part->setTextFormat(Qt::PlainText);
+        part->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    relayout();
+}
+
+QMReplyLabel::~QMReplyLabel() = default;
+
+void QMReplyLabel::setComment(const Comment &comment)
+{
+    m_name->setText(comment.nickname);
+    m_issueDate->setText(QMDateFormater(comment.addtime).dateInterval());
+    setReplyText(comment.body);
+    setTransferText(
+        comment.transferid.isEmpty()
+            ? QString()
+            : QStringLiteral("@%1:%2").arg(comment.transfernickname, comment.transferbody));
+    setLogoUrl(comment.logo);
+}
+
+void QMReplyLabel::setReplyText(const QString &text)
+{
+    m_replyText = text;
+    relayout();
+}
+
+void QMReplyLabel::setReplyFont(const QFont &font)
+{
+    m_reply->setFont(font);
+    relayout();
+}
+
+void QMReplyLabel::setMaximumLines(int lines)
+{
+    m_maximumLines = qMax(0, lines);
+    relayout();
+}
+
+void QMReplyLabel::setTransferText(const QString &text)
+{
+    m_transferText = text;
+    if (text.isEmpty()) {
+        delete m_grayText;
+    } else if (!m_grayText) {
+        m_grayText = new QMGrayText(QRect(0, 0, 100, 50), this);
+        m_grayText->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_grayText->reply()->setFont(replyFont());
+        m_grayText->show();
+    }
+    if (m_grayText)
+        m_grayText->reply()->setPlainText(text);
+    relayout();
+}
+
+void QMReplyLabel::setLogoUrl(const QString &url)
+{
+    m_logoUrl = url;
+    QMViewBusyBee::removeBusyBee(m_logo);
+    const QImage cached =
+        url.isEmpty() ? QImage() : QMImageCache::defaultCache()->requestorImageUrl(this, url);
+    if (!cached.isNull()) {
+        showLogo(cached);
+        return;
+    }
+    showLogo(QMResourceImages::named(QStringLiteral("default.jpg")));
+    if (!url.isEmpty())
+        QMViewBusyBee::showBusyBee(m_logo, QRect(10, 10, 20, 20));
+}
+
+bool QMReplyLabel::isLoadingLogo() const
+{
+    return !m_logo->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).isEmpty();
+}
+
+int QMReplyLabel::heightForWidth(int width) const
+{
+    int height = kReplyTop + replyHeightForWidth(width);
+    if (m_grayText)
+        height += grayTextHeightForWidth(width);
+    return height + kBottomMargin;
+}
+
+void QMReplyLabel::didRecievedImageForUrl(const QImage &image, const QString &url)
+{
+    // A bubble filled again since it asked waits for another picture.
+    if (url != m_logoUrl)
+        return;
+    showLogo(image);
+    QMViewBusyBee::removeBusyBee(m_logo);
+}
+
+void QMReplyLabel::didRunIntoErrorForUrl(const std::optional<QMError> &, const QString &url)
+{
+    if (url == m_logoUrl)
+        QMViewBusyBee::removeBusyBee(m_logo);
+}
+
+void QMReplyLabel::paintEvent(QPaintEvent *)
+{
+    const QRectF body(kReplyLeft + 0.5, 0.5, width() - kReplyLeft - 1.0, height() - 1.0);
+    if (body.width() <= 0 || body.height() <= 0)
+        return;
+    QPainterPath bubble;
+    bubble.addRoundedRect(body, kBubbleRadius, kBubbleRadius);
+    QPainterPath pointer;
+    pointer.moveTo(kReplyLeft + 1, kPointerTip.y() - kPointerHalfBase);
+    pointer.lineTo(kPointerTip);
+    pointer.lineTo(kReplyLeft + 1, kPointerTip.y() + kPointerHalfBase);
+    pointer.closeSubpath();
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(170, 170, 170), 0.5));
+    painter.setBrush(Qt::white);
+    painter.drawPath(bubble.united(pointer));
+}
+
+void QMReplyLabel::resizeEvent(QResizeEvent *)
+{
+    relayout();
+}
+
+void QMReplyLabel::relayout()
+{
+    const int w = width();
+    const int replyWidth = qMax(0, w - kReplyLeft - kRightMargin);
+    m_issueDate->setGeometry(w - 200, 6, 186, 20);
+    const int replyHeight = replyHeightForWidth(w);
+    m_reply->setGeometry(kReplyLeft, kReplyTop, replyWidth, replyHeight);
+    if (m_maximumLines > 0) {
+        m_reply->setWordWrap(false);
+        m_reply->setText(elidedToLines(m_replyText, m_reply->font(), replyWidth - 2 * kTextInset,
+                                       m_maximumLines));
+    } else {
+        m_reply->setWordWrap(true);
+        m_reply->setText(m_replyText);
+    }
+    if (m_grayText) {
+        const int boxWidth = qMax(0, w - kReplyLeft - 2 * kGrayTextInset);
+        const int boxHeight = grayTextHeightForWidth(w);
+        m_grayText->setGeometry(kReplyLeft + kGrayTextInset, kReplyTop + replyHeight, boxWidth,
+                                boxHeight);
+        m_grayText->reply()->setGeometry(kGrayTextInset, kGrayTextPointer + 2,
+                                         qMax(0, boxWidth - 2 * kGrayTextInset),
+                                         qMax(0, boxHeight - kGrayTextPointer - 4));
+    }
+    update();
+}
+
+int QMReplyLabel::replyHeightForWidth(int width) const
+{
+    if (m_maximumLines > 0)
+        return replyHeight();
+    const int text = wrappedHeight(m_replyText, m_reply->font(),
+                                   width - kReplyLeft - kRightMargin - 2 * kTextInset);
+    return qMax(replyHeight(), text + 4);
+}
+
+int QMReplyLabel::grayTextHeightForWidth(int width) const
+{
+    // The text area's own margins, the pointer above the box and a little air below.
+    const int textWidth = width - kReplyLeft - 4 * kGrayTextInset - 8;
+    return kGrayTextPointer + 2 + wrappedHeight(m_transferText, replyFont(), textWidth) + 8 + 6;
+}
+
+void QMReplyLabel::showLogo(const QImage &image)
+{
+    m_logo->setPixmap(QPixmap::fromImage(image));
+}
