@@ -56,7 +56,6 @@ void QMMovieTaxisCell::setScreening(const Mpi &screening, int row, bool cinemaSe
 QLabel *QMMovieTaxisCell::addText(const QRect &frame, const QString &text, const QColor &color)
 {
     QLabel *label = QMKitStyle::addLabel(this, frame, QMKitStyle::systemFont(13), color, text);
-    label->setTextFormat(Qt::PlainText);
     label->show();
     return label;
 }

@@ -75,14 +75,11 @@ void QMMovieTaxisViewController::viewDidLoad()
     }
     highlightDay(Today);
 
-    QLabel *name =
-        QMKitStyle::addLabel(panel, QRect(1, 36, 296, 30), QMKitStyle::systemFont(16), Qt::black,
-                             QStringLiteral("   ") + selectCinema->cinemaname);
-    QLabel *address =
-        QMKitStyle::addLabel(panel, QRect(1, 67, 296, 22), QMKitStyle::systemFont(12), Qt::black,
-                             QStringLiteral("    ") + selectCinema->address);
-    name->setTextFormat(Qt::PlainText);
-    address->setTextFormat(Qt::PlainText);
+    // A long name ends before the map link.
+    QMKitStyle::addLabel(panel, QRect(1, 36, 228, 30), QMKitStyle::systemFont(16), Qt::black,
+                         QStringLiteral("   ") + selectCinema->cinemaname);
+    QMKitStyle::addLabel(panel, QRect(1, 67, 296, 22), QMKitStyle::systemFont(12), Qt::black,
+                         QStringLiteral("    ") + selectCinema->address);
 
     m_mapButton = new QMBarButton(QStringLiteral("【地图】"), panel);
     m_mapButton->setShape(QMBarButton::Shape::Plain);

@@ -5,6 +5,7 @@
 #include "kit/QMAlertView.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
+#include "kit/QMLabel.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
 #include "kit/QMPanelView.h"
@@ -22,20 +23,13 @@ namespace {
 constexpr QSize kViewSize(320, 367);
 constexpr int kBusySize = 40;
 
-QLabel *addText(QWidget *parent, const QRect &frame, const QFont &font, const QString &text,
-                const QColor &color = Qt::black)
-{
-    QLabel *label = QMKitStyle::addLabel(parent, frame, font, color, text);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
 // A label just as wide as its text, from x.
 QLabel *addFittedText(QWidget *parent, int x, int y, const QFont &font, const QString &text,
                       const QColor &color = Qt::black)
 {
-    const int width = QFontMetrics(font).horizontalAdvance(text) + 2;
-    return addText(parent, QRect(x, y, width, 22), font, text, color);
+    QMLabel *label = QMKitStyle::addLabel(parent, QRect(x, y, 0, 22), font, color, text);
+    label->widenToFitText(parent->width() - x);
+    return label;
 }
 } // namespace
 
@@ -61,19 +55,24 @@ void QMMovieBuyTicketViewController::viewDidLoad()
     navigationItem()->setTitleFont(QMKitStyle::systemFont(18));
     navigationItem()->setBackBarButtonTitle(QStringLiteral("选择场次"));
 
-    m_dateLabel = addText(v, QRect(10, 8, 140, 24), QMKitStyle::systemFont(16),
-                          QMDateFormater(screening.playdate).dateStringWithFormat(1));
+    m_dateLabel =
+        QMKitStyle::addLabel(v, QRect(10, 8, 140, 24), QMKitStyle::systemFont(16), Qt::black,
+                             QMDateFormater(screening.playdate).dateStringWithFormat(1));
     if (selectCiname)
-        addText(v, QRect(150, 8, 160, 24), QMKitStyle::systemFont(16), selectCiname->cinemaname);
+        QMKitStyle::addLabel(v, QRect(150, 8, 160, 24), QMKitStyle::systemFont(16), Qt::black,
+                             selectCiname->cinemaname);
 
     auto *panel = new QMPanelView(QRect(8, 38, 303, 112), v);
     m_playtimeLabel =
-        addText(panel, QRect(12, 2, 150, 58), QMKitStyle::boldSystemFont(48), screening.playtime);
+        QMKitStyle::addLabel(panel, QRect(12, 2, 150, 58), QMKitStyle::boldSystemFont(48),
+                             Qt::black, screening.playtime);
     // Without a price the film and hall texts take the room.
     const bool priced = selectCiname ? screening.quelprice != 0 : screening.price != 0;
     const int textWidth = priced ? 145 : 280;
-    addText(panel, QRect(12, 64, textWidth, 18), QMKitStyle::systemFont(12), screening.moviename);
-    addText(panel, QRect(12, 84, textWidth, 18), QMKitStyle::systemFont(12), screening.playroom);
+    QMKitStyle::addLabel(panel, QRect(12, 64, textWidth, 18), QMKitStyle::systemFont(12), Qt::black,
+                         screening.moviename);
+    QMKitStyle::addLabel(panel, QRect(12, 84, textWidth, 18), QMKitStyle::systemFont(12), Qt::black,
+                         screening.playroom);
     if (priced)
         addPrices(panel);
 

@@ -4,6 +4,7 @@
 #include "kit/QMAlertView.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
+#include "kit/QMLabel.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
 #include "kit/QMPanelView.h"
@@ -25,14 +26,6 @@ constexpr int kBusySize = 30;
 // The seat map's area, below the legend strip, ending two points above the tab bar.
 constexpr int kMapTop = 145;
 constexpr int kMapHeight = 220;
-
-QLabel *addText(QWidget *parent, const QRect &frame, const QFont &font, const QString &text,
-                const QColor &color = Qt::black)
-{
-    QLabel *label = QMKitStyle::addLabel(parent, frame, font, color, text);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 } // namespace
 
 QMMovieSelectPewViewController::QMMovieSelectPewViewController() = default;
@@ -58,8 +51,8 @@ void QMMovieSelectPewViewController::viewDidLoad()
     addHeader(v);
 
     auto *panel = new QMPanelView(QRect(0, 54, 320, 55), v);
-    m_textView = addText(panel, QRect(8, 4, 200, 47), QMKitStyle::systemFont(12.5), QString(),
-                         QMKitStyle::tintColor());
+    m_textView = QMKitStyle::addLabel(panel, QRect(8, 4, 200, 47), QMKitStyle::systemFont(12.5),
+                                      QMKitStyle::tintColor());
     m_textView->setWordWrap(true);
     m_textView->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_textView->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -69,8 +62,8 @@ void QMMovieSelectPewViewController::viewDidLoad()
     m_confirmButton->setEnabled(false);
     connect(m_confirmButton, &QAbstractButton::clicked, this,
             &QMMovieSelectPewViewController::confirmBuyTicket);
-    addText(panel, QRect(214, 37, 104, 16), QMKitStyle::systemFont(12),
-            QStringLiteral("您最多可选5张票"), Qt::gray);
+    QMKitStyle::addLabel(panel, QRect(214, 37, 104, 16), QMKitStyle::systemFont(12), Qt::gray,
+                         QStringLiteral("您最多可选5张票"));
 
     auto *legend = new QLabel(v);
     legend->setGeometry(0, 109, 320, 36);
@@ -188,9 +181,9 @@ void QMMovieSelectPewViewController::addHeader(QWidget *view)
     // Each text as wide as it is, one after the other; a long cinema name gives way.
     const auto add = [&](const QString &text, const QFont &font, const QColor &color,
                          int maximumWidth) {
-        const int width = qMin(QFontMetrics(font).horizontalAdvance(text) + 2, maximumWidth);
-        addText(view, QRect(x, 30, width, 18), font, text, color);
-        x += width + 4;
+        QMLabel *label = QMKitStyle::addLabel(view, QRect(x, 30, 0, 18), font, color, text);
+        label->widenToFitText(maximumWidth);
+        x += label->width() + 4;
     };
     add(cinema ? cinema->cinemaname : QString(), bold, Qt::black, 160);
     add(mpi->playtime, bold, Qt::black, 60);

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class Mpi;
-class QLabel;
+class QMLabel;
 
 // The film of a screening as the ticket screens head it: its name, and right after the name
 // its mark ("8.4分", italic orange), both 15 points.
@@ -15,10 +15,10 @@ class QMScreeningTitleView : public QWidget
 public:
     QMScreeningTitleView(const Mpi &screening, const QRect &frame, QWidget *parent);
 
-    QLabel *nameLabel() const { return m_nameLabel; }
-    QLabel *markLabel() const { return m_markLabel; }
+    QMLabel *nameLabel() const { return m_nameLabel; }
+    QMLabel *markLabel() const { return m_markLabel; }
 
 private:
-    QLabel *m_nameLabel;
-    QLabel *m_markLabel;
+    QMLabel *m_nameLabel;
+    QMLabel *m_markLabel;
 };
