@@ -6,6 +6,7 @@
 #include "cinemas/QMGeoDistance.h"
 #include "cinemas/QMMapViewController.h"
 #include "cinemas/QMMovieOnFSCProvider.h"
+#include "cinemas/SimpleCinema.h"
 #include "comments/InsertData.h"
 #include "comments/QMCinemaCommentViewController.h"
 #include "films/QMMovieTaxisViewController.h"
