@@ -25,9 +25,9 @@ QMAreaSwitcher::QMAreaSwitcher(const QStringList &titles, const QRect &frame, QW
     m_scroller->setShowsScrollIndicators(false, false);
     m_scroller->setDelegate(this);
     for (const QString &title : m_titles) {
-        QLabel *label = QMKitStyle::addLabel(m_scroller->contentView(), QRect(),
-                                             QMKitStyle::boldSystemFont(15), QColor(70, 50, 30),
-                                             title);
+        QLabel *label =
+            QMKitStyle::addLabel(m_scroller->contentView(), QRect(), QMKitStyle::boldSystemFont(15),
+                                 QColor(70, 50, 30), title);
         label->setObjectName(QLatin1String(kTitleName));
         label->setAlignment(Qt::AlignCenter);
     }
@@ -84,8 +84,8 @@ void QMAreaSwitcher::settle()
     const int width = m_scroller->width();
     if (width <= 0)
         return;
-    const int page = qBound(0, qRound(qreal(m_scroller->contentOffset().x()) / width),
-                            qMax(0, pageCount() - 1));
+    const int page =
+        qBound(0, qRound(qreal(m_scroller->contentOffset().x()) / width), qMax(0, pageCount() - 1));
     if (page == m_page)
         return;
     m_page = page;

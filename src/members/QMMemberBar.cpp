@@ -8,8 +8,8 @@
 
 QMMemberBar::QMMemberBar(QWidget *parent)
     : QWidget(parent)
-    , m_returnButton(
-          new QMBarButton(QString(), QMResourceImages::named(QStringLiteral("btn_return.png")), this))
+    , m_returnButton(new QMBarButton(
+          QString(), QMResourceImages::named(QStringLiteral("btn_return.png")), this))
     , m_doLabel(QMKitStyle::addLabel(this, QRect(62, 0, 196, kHeight),
                                      QMKitStyle::boldSystemFont(18), Qt::white))
 {

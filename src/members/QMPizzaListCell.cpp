@@ -5,7 +5,8 @@
 #include "kit/QMKitStyle.h"
 
 QMPizzaListCell::QMPizzaListCell()
-    : m_place(QMKitStyle::addLabel(this, QRect(), QMKitStyle::systemFont(11), QColor(130, 130, 134)))
+    : m_place(
+          QMKitStyle::addLabel(this, QRect(), QMKitStyle::systemFont(11), QColor(130, 130, 134)))
 {
     m_place->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_place->setAttribute(Qt::WA_TransparentForMouseEvents);

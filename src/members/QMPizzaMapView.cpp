@@ -67,8 +67,7 @@ QMPizzaMapView::~QMPizzaMapView()
 void QMPizzaMapView::searchNearbyMembers()
 {
     m_searched = true;
-    m_searchedWithPosition =
-        QMDataContext::CurrentDataContext()->locationProvider()->hasLocation();
+    m_searchedWithPosition = QMDataContext::CurrentDataContext()->locationProvider()->hasLocation();
     centreOnDevice();
     QMViewBusyBee::removeBusyBee(this);
     QMViewBusyBee::showBusyBeeAtCenter(this, kBusySize);

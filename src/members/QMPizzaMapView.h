@@ -75,9 +75,8 @@ public:
                                                 const std::shared_ptr<MemberList> &list) override;
     void nearbyUserProviderDidRunIntoError(QMNearbyUserProvider *provider,
                                            const std::optional<QMError> &error) override;
-    void
-    userCommentListProviderDidReceiveUserCommentList(QMUserCommentListProvider *provider,
-                                                     const std::shared_ptr<CommentList> &list) override;
+    void userCommentListProviderDidReceiveUserCommentList(
+        QMUserCommentListProvider *provider, const std::shared_ptr<CommentList> &list) override;
     void userCommentListProviderDidRunIntoError(QMUserCommentListProvider *provider,
                                                 const std::optional<QMError> &error) override;
 

@@ -9,8 +9,8 @@
 
 #include <QMouseEvent>
 
-QMPostingView::QMPostingView(const QString &title, int textHeight, int submitTop,
-                             Arrival arrival, QWidget *parent)
+QMPostingView::QMPostingView(const QString &title, int textHeight, int submitTop, Arrival arrival,
+                             QWidget *parent)
     : QWidget(parent)
     , m_form(new QMPostingForm(this))
     , m_arrival(arrival)

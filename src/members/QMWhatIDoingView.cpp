@@ -21,6 +21,7 @@ constexpr int kMovieRowTop = kTextHeight + 86;
 constexpr int kCinemaRowTop = kMovieRowTop + 40;
 constexpr int kSubmitTop = kCinemaRowTop + 48;
 constexpr int kBusySize = 30;
+constexpr int kTickSize = 20;
 constexpr int kWheelWidth = 280;
 
 // What the service files a post under: a cinema 0, a film 1, nothing in particular 3.
@@ -49,7 +50,8 @@ QMWhatIDoingView::QMWhatIDoingView(QWidget *parent)
 
     const auto addRow = [this](int top, const QString &title, Link link) {
         auto *tick = new QMBarButton(QString(), tickImage(false), this);
-        tick->setGeometry(10, top + 5, 20, 20);
+        tick->move(10, top + 5);
+        tick->setFixedSize(kTickSize, kTickSize); // whatever size its pictures come in
         connect(tick, &QAbstractButton::clicked, this, [this, link] { relate(link); });
         QMKitStyle::addLabel(this, QRect(38, top, 90, 30), QMKitStyle::systemFont(15),
                              QColor(60, 60, 64), title);
@@ -77,8 +79,8 @@ QMWhatIDoingView::QMWhatIDoingView(QWidget *parent)
 
 QMWhatIDoingView::~QMWhatIDoingView() = default;
 
-void QMWhatIDoingView::onPlayListProviderDidReceivedMovieList(QMOnPlayListProvider *,
-                                                              const std::shared_ptr<MovieList> &list)
+void QMWhatIDoingView::onPlayListProviderDidReceivedMovieList(
+    QMOnPlayListProvider *, const std::shared_ptr<MovieList> &list)
 {
     QStringList names, ids;
     for (const auto &film : list->movieListArray) {
