@@ -18,6 +18,8 @@
 #include "members/QMUserAnnotation.h"
 #include "members/QMUserAnnotationView.h"
 #include "services/QMImageCache.h"
+#include "services/QMLocationProvider.h"
+#include "services/QMNotificationCenter.h"
 #include "services/QMResourceImages.h"
 
 #include "KitTestSupport.h"
@@ -60,7 +62,8 @@ protected:
     {
         QMProviderTestCase::SetUp();
         QMPizzaListView::pizzCount().setCount(QMPageCounter::kPageSize);
-        placeDeviceAt(31.2304, 121.4737);
+        if (locatedAtStart())
+            placeDeviceAt(31.2304, 121.4737);
         auto member = std::make_shared<MemberCache>();
         member->memberid = QStringLiteral("5001");
         context()->loginProvider()->loginMemeber = member;
@@ -81,6 +84,8 @@ protected:
         QMImageCache::CloseCache();
         QMProviderTestCase::TearDown();
     }
+
+    virtual bool locatedAtStart() const { return true; }
 
     QMTestHttpServer::Answer answerFor(const QByteArray &target)
     {
@@ -173,6 +178,12 @@ protected:
     std::unique_ptr<QMWindow> window;
     QWidget *hub = nullptr;
     QMPizzaMapView *map = nullptr;
+};
+
+class PeopleNearbyBeforeAFix : public PeopleNearby
+{
+protected:
+    bool locatedAtStart() const override { return false; }
 };
 
 } // namespace
@@ -302,4 +313,22 @@ TEST_F(PeopleNearby, SwitchingModesReplacesTheViewItCovers)
     EXPECT_EQ(map->annotationArray().size(), markers) << "the markers of the last search only";
     EXPECT_EQ(map->mapView()->annotations().size(), markers);
     EXPECT_TRUE(map->mapView()->isVisible());
+}
+
+TEST_F(PeopleNearbyBeforeAFix, TheMapLooksAgainOnceTheDeviceKnowsWhereItIs)
+{
+    ASSERT_TRUE(waitForAsked("nearUserList.xhtml", 1) && waitUntilIdle());
+    QMLocationProvider *location = context()->locationProvider();
+    location->setCurrentLocation({31.2304, 121.4737});
+    QMNotificationCenter::defaultCenter().post(kLocationNotification, location);
+    ASSERT_TRUE(waitForAsked("nearUserList.xhtml", 2) && waitUntilIdle());
+    EXPECT_EQ(askedFor("nearUserList.xhtml").last().queryItemValue(QStringLiteral("pointy")),
+              QStringLiteral("31.230"));
+    EXPECT_NEAR(map->mapView()->region().center.latitude, 31.2304, 1e-6);
+
+    // Later fixes only move the device's dot.
+    location->setCurrentLocation({31.2310, 121.4740});
+    QMNotificationCenter::defaultCenter().post(kLocationNotification, location);
+    QTest::qWait(200);
+    EXPECT_EQ(askedFor("nearUserList.xhtml").size(), 2);
 }
