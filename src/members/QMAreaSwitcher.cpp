@@ -1,6 +1,6 @@
 #include "members/QMAreaSwitcher.h"
 
-#include "kit/QMIndexButton.h"
+#include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMScrollView.h"
 #include "services/QMResourceImages.h"
@@ -16,10 +16,10 @@ QMAreaSwitcher::QMAreaSwitcher(const QStringList &titles, const QRect &frame, QW
     : QWidget(parent)
     , m_titles(titles)
     , m_scroller(new QMScrollView(this))
-    , m_leftButton(
-          new QMIndexButton(QMResourceImages::named(QStringLiteral("btn_pizza_left.png")), this))
-    , m_rightButton(
-          new QMIndexButton(QMResourceImages::named(QStringLiteral("btn_pizza_right.png")), this))
+    , m_leftButton(new QMBarButton(
+          QString(), QMResourceImages::named(QStringLiteral("btn_pizza_left.png")), this))
+    , m_rightButton(new QMBarButton(
+          QString(), QMResourceImages::named(QStringLiteral("btn_pizza_right.png")), this))
 {
     m_scroller->setPagingEnabled(true);
     m_scroller->setShowsScrollIndicators(false, false);

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
-class QMIndexButton;
+class QMBarButton;
 class QMScrollView;
 
 // A row of titles of which one shows at a time, in a paged scroller between a left and a right
@@ -28,8 +28,8 @@ public:
     int currentPage() const { return m_page; }
     int pageCount() const { return int(m_titles.size()); }
     QMScrollView *scroller() const { return m_scroller; }
-    QMIndexButton *leftButton() const { return m_leftButton; }
-    QMIndexButton *rightButton() const { return m_rightButton; }
+    QMBarButton *leftButton() const { return m_leftButton; }
+    QMBarButton *rightButton() const { return m_rightButton; }
 
     // One page to the left or right, moving.
     void selectLeft();
@@ -51,7 +51,7 @@ private:
 
     QStringList m_titles;
     QMScrollView *m_scroller;
-    QMIndexButton *m_leftButton;
-    QMIndexButton *m_rightButton;
+    QMBarButton *m_leftButton;
+    QMBarButton *m_rightButton;
     int m_page = 0;
 };

@@ -1,10 +1,8 @@
 #include "app/QMDataContext.h"
 #include "comments/Comment.h"
 #include "comments/QMCommentRow.h"
-#include "kit/QMActivityIndicatorView.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMBarButton.h"
-#include "kit/QMIndexButton.h"
 #include "kit/QMMapView.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMPickerView.h"
@@ -23,12 +21,12 @@
 #include "services/QMViewNavigation.h"
 
 #include "KitTestSupport.h"
+#include "QMMemberViewsTestSupport.h"
 #include "QMTestDocuments.h"
 #include "QMTestRecorders.h"
 #include "QMTestService.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QPointer>
 #include <QTest>
 
@@ -72,7 +70,7 @@ protected:
     }
     void TearDown() override
     {
-        while (QMAlertView *shown = alert())
+        while (QMAlertView *shown = topAlert())
             shown->clickButton();
         window.reset();
         stack.reset();
@@ -83,42 +81,15 @@ protected:
         QMDataProvider::setBaseAddressForTesting({});
     }
 
-    static QMAlertView *alert()
-    {
-        const QList<QMAlertView *> shown = QMAlertView::visibleAlerts();
-        return shown.isEmpty() ? nullptr : shown.last();
-    }
     static bool answered(const QString &message)
     {
-        if (!QTest::qWaitFor([] { return alert(); }, 15000))
+        if (!QTest::qWaitFor([] { return topAlert(); }, 15000))
             return false;
         const bool success =
-            alert()->title() == QStringLiteral("成功") && alert()->message() == message;
-        EXPECT_TRUE(success) << alert()->message().toStdString();
-        QTest::mouseClick(alert()->button(), Qt::LeftButton);
+            topAlert()->title() == QStringLiteral("成功") && topAlert()->message() == message;
+        EXPECT_TRUE(success) << topAlert()->message().toStdString();
+        QTest::mouseClick(topAlert()->button(), Qt::LeftButton);
         return success;
-    }
-    static void typeInto(QMTextView *text, const QString &typed)
-    {
-        QTest::mouseClick(text->viewport(), Qt::LeftButton);
-        for (const char32_t codePoint : typed.toUcs4())
-            QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown,
-                                QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
-    }
-    static bool idle(const QWidget *view)
-    {
-        return QTest::qWaitFor(
-            [&] {
-                return view->findChildren<QMActivityIndicatorView *>(Qt::FindDirectChildrenOnly)
-                    .isEmpty();
-            },
-            15000);
-    }
-    void screenshot(const QString &name) const
-    {
-        const QString dir = qEnvironmentVariable("QM_SCREENSHOT_DIR");
-        if (!dir.isEmpty())
-            window->saveScreenshot(QDir(dir).filePath(name));
     }
     // The demo member's own posts, newest first.
     static QList<std::shared_ptr<Comment>> demoPosts()
@@ -156,14 +127,14 @@ TEST_F(NearbyService, AStatusAboutAFilmReachesTheSquareAndIsReposted)
     ASSERT_TRUE(QTest::qWaitFor([&] { return status->pickerView()->isInWindow(); }, 15000));
     ASSERT_FALSE(status->pickerNames().isEmpty());
     QTest::qWait(QMViewNavigation::durationMs + 50);
-    screenshot(QStringLiteral("post-status-picker.png"));
+    saveScreenshot(window.get(), QStringLiteral("post-status-picker.png"));
     QTest::mouseClick(status->pickerView()->confirmButton(), Qt::LeftButton);
     const QString film = status->selectId();
     ASSERT_FALSE(film.isEmpty());
     const QString text =
         QStringLiteral("刚看完，推荐给大家 %1").arg(QDateTime::currentMSecsSinceEpoch() % 100000);
-    typeInto(status->textView(), text);
-    screenshot(QStringLiteral("post-status.png"));
+    typeText(status->textView(), text);
+    saveScreenshot(window.get(), QStringLiteral("post-status.png"));
     QTest::mouseClick(status->submitButton(), Qt::LeftButton);
     ASSERT_TRUE(answered(QStringLiteral("评论成功！")));
 
@@ -171,11 +142,11 @@ TEST_F(NearbyService, AStatusAboutAFilmReachesTheSquareAndIsReposted)
     auto *square = new QMPizzaMapView(hub->view()->rect(), hub->view());
     square->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !square->annotationArray().isEmpty(); }, 15000));
-    ASSERT_TRUE(idle(square));
+    ASSERT_TRUE(waitUntilIdle(square));
     for (const auto &annotation : square->annotationArray()) {
         auto *member = static_cast<QMUserAnnotation *>(annotation.get());
         square->mapView()->selectAnnotation(member, false);
-        ASSERT_TRUE(idle(square));
+        ASSERT_TRUE(waitUntilIdle(square));
         if (square->comment()) {
             EXPECT_EQ(square->comment()->memberid, member->memberid);
             break;
@@ -183,16 +154,18 @@ TEST_F(NearbyService, AStatusAboutAFilmReachesTheSquareAndIsReposted)
     }
     ASSERT_TRUE(square->bubble()->isVisible()) << "somebody nearby has written";
     QTest::qWait(500); // portraits
-    screenshot(QStringLiteral("nearby-map.png"));
+    saveScreenshot(window.get(), QStringLiteral("nearby-map.png"));
 
     // The whole city's square holds the status, about the film.
     QTest::mouseClick(square->listButton(), Qt::LeftButton);
     QMPizzaListView *list = square->pizzaListView();
-    ASSERT_TRUE(list && idle(list));
+    ASSERT_TRUE(list && waitUntilIdle(list));
     QTest::mouseClick(list->areaSwitcher()->rightButton(), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return list->squareType() == 1; }, 5000) && idle(list));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->squareType() == 1; }, 5000) &&
+                waitUntilIdle(list));
     QTest::mouseClick(list->areaSwitcher()->rightButton(), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return list->squareType() == 2; }, 5000) && idle(list));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->squareType() == 2; }, 5000) &&
+                waitUntilIdle(list));
     std::shared_ptr<Comment> posted, other;
     for (const auto &post : list->pizzaListArray()) {
         if (post->body == text)
@@ -204,13 +177,13 @@ TEST_F(NearbyService, AStatusAboutAFilmReachesTheSquareAndIsReposted)
     EXPECT_EQ(posted->tag, QStringLiteral("movie"));
     EXPECT_EQ(posted->relatedid, film);
     QTest::qWait(500);
-    screenshot(QStringLiteral("nearby-list.png"));
+    saveScreenshot(window.get(), QStringLiteral("nearby-list.png"));
 
     // Another member's post, re-posted with a remark.
     ASSERT_TRUE(other);
     QPointer<QMTransshipmentView> repost = new QMTransshipmentView(other);
     QMViewNavigation::pushView(window.get(), repost);
-    typeInto(repost->textView(), QStringLiteral("说得好"));
+    typeText(repost->textView(), QStringLiteral("说得好"));
     QTest::mouseClick(repost->submitButton(), Qt::LeftButton);
     ASSERT_TRUE(answered(QStringLiteral("转载成功！")));
     const QList<std::shared_ptr<Comment>> mine = demoPosts();

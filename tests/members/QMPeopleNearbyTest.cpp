@@ -1,9 +1,7 @@
 #include "app/QMDataContext.h"
 #include "comments/Comment.h"
 #include "comments/QMReplyLabelEventTouch.h"
-#include "kit/QMActivityIndicatorView.h"
 #include "kit/QMBarButton.h"
-#include "kit/QMIndexButton.h"
 #include "kit/QMLabel.h"
 #include "kit/QMMapView.h"
 #include "kit/QMPageCounter.h"
@@ -23,6 +21,7 @@
 #include "services/QMResourceImages.h"
 
 #include "KitTestSupport.h"
+#include "QMMemberViewsTestSupport.h"
 #include "QMProviderTestCase.h"
 
 #include <QApplication>
@@ -131,18 +130,11 @@ protected:
     {
         return QTest::qWaitFor([&] { return askedFor(path).size() >= count; }, 10000);
     }
-    static bool isBusy(const QWidget *view)
-    {
-        return !view->findChildren<QMActivityIndicatorView *>(Qt::FindDirectChildrenOnly).isEmpty();
-    }
     // Every answer in and every indicator gone.
-    bool waitUntilIdle()
+    bool waitUntilIdle() const
     {
-        return QTest::qWaitFor(
-            [&] {
-                return !isBusy(map) && (!map->pizzaListView() || !isBusy(map->pizzaListView()));
-            },
-            10000);
+        return ::waitUntilIdle(map) &&
+               (!map->pizzaListView() || ::waitUntilIdle(map->pizzaListView()));
     }
     QMUserAnnotation *member(const QString &memberid) const
     {

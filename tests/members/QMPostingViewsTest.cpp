@@ -19,6 +19,7 @@
 #include "services/QMViewNavigation.h"
 
 #include "KitTestSupport.h"
+#include "QMMemberViewsTestSupport.h"
 #include "QMProviderTestCase.h"
 
 #include <QPointer>
@@ -68,7 +69,7 @@ protected:
     }
     void TearDown() override
     {
-        while (QMAlertView *shown = alert())
+        while (QMAlertView *shown = topAlert())
             shown->clickButton();
         window.reset();
         flushDeletions();
@@ -80,37 +81,19 @@ protected:
         QMViewNavigation::pushView(window.get(), view);
         return view;
     }
-    static QMAlertView *alert()
-    {
-        const QList<QMAlertView *> shown = QMAlertView::visibleAlerts();
-        return shown.isEmpty() ? nullptr : shown.last();
-    }
-    static std::string said()
-    {
-        const QMAlertView *shown = alert();
-        return shown ? (shown->title() + QLatin1Char('/') + shown->message()).toStdString()
-                     : "no alert";
-    }
-    static void typeInto(QMTextView *text, const QString &typed)
-    {
-        QTest::mouseClick(text->viewport(), Qt::LeftButton);
-        for (const char32_t codePoint : typed.toUcs4())
-            QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown,
-                                QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
-    }
     // Submits and waits for the write's answer; returns what it was sent with.
     QUrlQuery submitted(QMPostingView *view)
     {
         const qsizetype before = writes.size();
         QTest::mouseClick(view->submitButton(), Qt::LeftButton);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return writes.size() > before && alert(); }, 10000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return writes.size() > before && topAlert(); }, 10000));
         return writes.isEmpty() ? QUrlQuery() : writes.last().second;
     }
     // Presses "ok" on the success alert, and the view goes.
     static bool closesAfterSuccess(QPointer<QMPostingView> view, const QString &message)
     {
-        EXPECT_EQ(said(), "成功/" + message.toStdString());
-        if (QMAlertView *shown = alert())
+        EXPECT_EQ(alertText(), "成功/" + message.toStdString());
+        if (QMAlertView *shown = topAlert())
             QTest::mouseClick(shown->button(), Qt::LeftButton);
         return QTest::qWaitFor(
             [&] {
@@ -140,13 +123,13 @@ TEST_F(PostingViews, AStatusWithNothingLinkedSendsNeitherTagNorRelatedid)
     EXPECT_EQ(view->bar()->doLabel()->text(), QStringLiteral("你在干嘛"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return view->geometry() == QRect(0, 20, 320, 460); }, 2000))
         << "risen over the window below the status strip";
-    typeInto(view->textView(), QStringLiteral("今天休息"));
+    typeText(view->textView(), QStringLiteral("今天休息"));
 
     // A refusal keeps the view and the text; the member tries again.
     refusal = "请先登录";
     submitted(view);
-    EXPECT_EQ(said(), "错误/请先登录");
-    QTest::mouseClick(alert()->button(), Qt::LeftButton);
+    EXPECT_EQ(alertText(), "错误/请先登录");
+    QTest::mouseClick(topAlert()->button(), Qt::LeftButton);
     ASSERT_TRUE(watched);
     EXPECT_EQ(view->whatText(), QStringLiteral("今天休息"));
 
@@ -170,8 +153,8 @@ TEST_F(PostingViews, AStatusNamesOneFilmOrOneCinemaNeverBoth)
     EXPECT_TRUE(view->movieButton()->isEnabled());
 
     QTest::mouseClick(view->cinemaTick(), Qt::LeftButton);
-    EXPECT_EQ(said(), "提示/不能同时关联,请重新选择!");
-    QTest::mouseClick(alert()->button(), Qt::LeftButton);
+    EXPECT_EQ(alertText(), "提示/不能同时关联,请重新选择!");
+    QTest::mouseClick(topAlert()->button(), Qt::LeftButton);
     EXPECT_EQ(view->link(), QMWhatIDoingView::Link::Movie) << "nothing changes";
     EXPECT_FALSE(view->cinemaButton()->isEnabled());
 
@@ -186,12 +169,12 @@ TEST_F(PostingViews, AStatusNamesOneFilmOrOneCinemaNeverBoth)
     EXPECT_FALSE(view->pickerView()->isInWindow());
     EXPECT_EQ(view->movieButton()->text(), QStringLiteral("海上钢琴师"));
     EXPECT_EQ(view->selectId(), QStringLiteral("102"));
-    typeInto(view->textView(), QStringLiteral("又看了一遍"));
+    typeText(view->textView(), QStringLiteral("又看了一遍"));
     QUrlQuery sent = submitted(view);
     EXPECT_EQ(sent.queryItemValue(QStringLiteral("tag")), QStringLiteral("movie"));
     EXPECT_EQ(sent.queryItemValue(QStringLiteral("relatedid")), QStringLiteral("102"));
-    EXPECT_EQ(said(), "成功/评论成功！");
-    QTest::mouseClick(alert()->button(), Qt::LeftButton);
+    EXPECT_EQ(alertText(), "成功/评论成功！");
+    QTest::mouseClick(topAlert()->button(), Qt::LeftButton);
 
     // Unticked, the film is forgotten; then a cinema of the day.
     auto *again = new QMWhatIDoingView();
@@ -206,7 +189,7 @@ TEST_F(PostingViews, AStatusNamesOneFilmOrOneCinemaNeverBoth)
     EXPECT_EQ(again->pickerView()->navTitle(), QStringLiteral("选择影院"));
     QTest::mouseClick(again->pickerView()->confirmButton(), Qt::LeftButton);
     EXPECT_EQ(again->cinemaButton()->text(), QStringLiteral("和平影都"));
-    typeInto(again->textView(), QStringLiteral("在等开场"));
+    typeText(again->textView(), QStringLiteral("在等开场"));
     sent = submitted(again);
     EXPECT_EQ(sent.queryItemValue(QStringLiteral("tag")), QStringLiteral("cinema"));
     EXPECT_EQ(sent.queryItemValue(QStringLiteral("relatedid")), QStringLiteral("201"));
@@ -216,12 +199,12 @@ TEST_F(PostingViews, ARepostNamesThePostAndWhatFollowsItDoesNot)
 {
     QPointer<QMTransshipmentView> repost = push(new QMTransshipmentView(post));
     EXPECT_EQ(repost->bar()->doLabel()->text(), QStringLiteral("转载理由"));
-    typeInto(repost->textView(), QStringLiteral("值得一看"));
+    typeText(repost->textView(), QStringLiteral("值得一看"));
     QTest::mouseClick(repost->submitButton(), Qt::LeftButton);
     EXPECT_FALSE(
         repost->findChildren<QMActivityIndicatorView *>(Qt::FindDirectChildrenOnly).isEmpty())
         << "busy while the re-post is on its way";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return alert(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return topAlert(); }, 10000));
     QUrlQuery sent = writes.last().second;
     EXPECT_EQ(sent.queryItemValue(QStringLiteral("relatedid")), QStringLiteral("101"));
     EXPECT_EQ(sent.queryItemValue(QStringLiteral("tag")), QStringLiteral("movie"));
@@ -233,7 +216,7 @@ TEST_F(PostingViews, ARepostNamesThePostAndWhatFollowsItDoesNot)
     ajie->nickname = QStringLiteral("阿杰");
     QPointer<QMUserSayView> say = push(new QMUserSayView(ajie));
     EXPECT_EQ(say->bar()->doLabel()->text(), QStringLiteral("对阿杰说"));
-    typeInto(say->textView(), QStringLiteral("周末一起看电影"));
+    typeText(say->textView(), QStringLiteral("周末一起看电影"));
     sent = submitted(say);
     EXPECT_EQ(sent.queryItemValue(QStringLiteral("relatedid")), QStringLiteral("5002"));
     EXPECT_EQ(sent.queryItemValue(QStringLiteral("tag")), QStringLiteral("member"));
@@ -242,7 +225,7 @@ TEST_F(PostingViews, ARepostNamesThePostAndWhatFollowsItDoesNot)
 
     auto *status = new QMWhatIDoingView();
     QMViewNavigation::presentView(window.get(), status);
-    typeInto(status->textView(), QStringLiteral("在路上"));
+    typeText(status->textView(), QStringLiteral("在路上"));
     EXPECT_FALSE(has(submitted(status), "transferid"));
 }
 
@@ -251,13 +234,13 @@ TEST_F(PostingViews, AReplyOfOneHundredFortyCharactersIsTheLongest)
     QPointer<QMAccostView> reply = push(new QMAccostView(post));
     EXPECT_EQ(reply->bar()->doLabel()->text(), QStringLiteral("与阿杰搭话"));
     const QString longest = QString(139, QChar(0x597D)) + QString::fromUcs4(U"\U0001F3AC");
-    typeInto(reply->textView(), longest);
+    typeText(reply->textView(), longest);
     EXPECT_EQ(reply->accostText(), longest) << "an emoji is one character";
-    EXPECT_FALSE(alert());
-    typeInto(reply->textView(), QStringLiteral("!"));
-    EXPECT_EQ(said(), "Reach to MaxNum/You could type in characters as much as 140");
+    EXPECT_FALSE(topAlert());
+    typeText(reply->textView(), QStringLiteral("!"));
+    EXPECT_EQ(alertText(), "Reach to MaxNum/You could type in characters as much as 140");
     EXPECT_EQ(reply->textView()->text(), longest);
-    QTest::mouseClick(alert()->button(), Qt::LeftButton);
+    QTest::mouseClick(topAlert()->button(), Qt::LeftButton);
 
     const QUrlQuery sent = submitted(reply);
     EXPECT_EQ(writes.last().first, QStringLiteral("reCommentAdd.xhtml"));
