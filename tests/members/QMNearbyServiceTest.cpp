@@ -1,0 +1,194 @@
+#include "app/QMDataContext.h"
+#include "comments/Comment.h"
+#include "comments/QMCommentRow.h"
+#include "kit/QMAlertView.h"
+#include "kit/QMBarButton.h"
+#include "kit/QMMapView.h"
+#include "kit/QMNavigationController.h"
+#include "kit/QMPickerView.h"
+#include "kit/QMTableView.h"
+#include "kit/QMTextView.h"
+#include "kit/QMWindow.h"
+#include "members/QMAreaSwitcher.h"
+#include "members/QMPizzaListView.h"
+#include "members/QMPizzaMapView.h"
+#include "members/QMTransshipmentView.h"
+#include "members/QMUserAnnotation.h"
+#include "members/QMWhatIDoingView.h"
+#include "net/QMDataProvider.h"
+#include "services/QMImageCache.h"
+#include "services/QMLocationProvider.h"
+#include "services/QMViewNavigation.h"
+
+#include "KitTestSupport.h"
+#include "QMMemberViewsTestSupport.h"
+#include "QMTestDocuments.h"
+#include "QMTestRecorders.h"
+#include "QMTestService.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The demo member at People's Square, with the square in the member tab's place, against the
+// real service.
+class NearbyService : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { service = new QMTestService(); }
+    static void TearDownTestSuite()
+    {
+        delete service;
+        service = nullptr;
+    }
+    void SetUp() override
+    {
+        ASSERT_TRUE(service->isRunning()) << service->log().toStdString();
+        QMDataProvider::setBaseAddressForTesting(service->baseUrl());
+        QMDataContext::CurrentDataContext()->locationProvider()->setCurrentLocation(
+            {31.2304, 121.4737});
+        LoginRecorder login;
+        QMLoginProvider *provider = QMDataContext::CurrentDataContext()->loginProvider();
+        provider->username = QStringLiteral("demo@example.com");
+        provider->password = QStringLiteral("demo123");
+        provider->loginDelegate = &login;
+        provider->requestLogin();
+        ASSERT_TRUE(login.waitForCalls());
+        ASSERT_EQ(login.successes, 1) << login.errorText().toStdString();
+
+        window = shownWindow();
+        ASSERT_TRUE(window);
+        auto root = std::make_unique<QMViewController>();
+        root->setTitle(QStringLiteral("叽喳"));
+        hub = root.get();
+        stack = std::make_unique<QMNavigationController>(std::move(root));
+        window->setRootViewController(stack.get());
+    }
+    void TearDown() override
+    {
+        while (QMAlertView *shown = topAlert())
+            shown->clickButton();
+        window.reset();
+        stack.reset();
+        flushDeletions();
+        QMImageCache::CloseCache();
+        QMDataContext::CloseDataContext();
+        QMDataProvider::CloseDataProvider();
+        QMDataProvider::setBaseAddressForTesting({});
+    }
+
+    static bool answered(const QString &message)
+    {
+        if (!QTest::qWaitFor([] { return topAlert(); }, 15000))
+            return false;
+        const bool success =
+            topAlert()->title() == QStringLiteral("成功") && topAlert()->message() == message;
+        EXPECT_TRUE(success) << topAlert()->message().toStdString();
+        QTest::mouseClick(topAlert()->button(), Qt::LeftButton);
+        return success;
+    }
+    // The demo member's own posts, newest first.
+    static QList<std::shared_ptr<Comment>> demoPosts()
+    {
+        UserCommentsRecorder posts;
+        QMUserCommentListProvider *provider =
+            QMDataContext::CurrentDataContext()->userCommentListProvider();
+        provider->memberid = QStringLiteral("5001");
+        provider->from = 0;
+        provider->maxnum = 5;
+        provider->userCommentListDelegate = &posts;
+        provider->requestUserCommentList();
+        return posts.waitForCalls() && posts.record ? posts.record->commentArray
+                                                    : QList<std::shared_ptr<Comment>>();
+    }
+
+    static QMTestService *service;
+    QMTestDocuments documents;
+    std::unique_ptr<QMWindow> window;
+    std::unique_ptr<QMNavigationController> stack;
+    QMViewController *hub = nullptr;
+};
+
+QMTestService *NearbyService::service = nullptr;
+
+} // namespace
+
+TEST_F(NearbyService, AStatusAboutAFilmReachesTheSquareAndIsReposted)
+{
+    // The status, about the first film now showing.
+    auto *status = new QMWhatIDoingView();
+    QMViewNavigation::presentView(window.get(), status);
+    QTest::mouseClick(status->movieTick(), Qt::LeftButton);
+    QTest::mouseClick(status->movieButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return status->pickerView()->isInWindow(); }, 15000));
+    ASSERT_FALSE(status->pickerNames().isEmpty());
+    QTest::qWait(QMViewNavigation::durationMs + 50);
+    saveScreenshot(window.get(), QStringLiteral("post-status-picker.png"));
+    QTest::mouseClick(status->pickerView()->confirmButton(), Qt::LeftButton);
+    const QString film = status->selectId();
+    ASSERT_FALSE(film.isEmpty());
+    const QString text =
+        QStringLiteral("刚看完，推荐给大家 %1").arg(QDateTime::currentMSecsSinceEpoch() % 100000);
+    typeText(status->textView(), text);
+    saveScreenshot(window.get(), QStringLiteral("post-status.png"));
+    QTest::mouseClick(status->submitButton(), Qt::LeftButton);
+    ASSERT_TRUE(answered(QStringLiteral("评论成功！")));
+
+    // The members around, on the map; one of them with their latest post.
+    auto *square = new QMPizzaMapView(hub->view()->rect(), hub->view());
+    square->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !square->annotationArray().isEmpty(); }, 15000));
+    ASSERT_TRUE(waitUntilIdle(square));
+    for (const auto &annotation : square->annotationArray()) {
+        auto *member = static_cast<QMUserAnnotation *>(annotation.get());
+        square->mapView()->selectAnnotation(member, false);
+        ASSERT_TRUE(waitUntilIdle(square));
+        if (square->comment()) {
+            EXPECT_EQ(square->comment()->memberid, member->memberid);
+            break;
+        }
+    }
+    ASSERT_TRUE(square->bubble()->isVisible()) << "somebody nearby has written";
+    QTest::qWait(500); // portraits
+    saveScreenshot(window.get(), QStringLiteral("nearby-map.png"));
+
+    // The whole city's square holds the status, about the film.
+    QTest::mouseClick(square->listButton(), Qt::LeftButton);
+    QMPizzaListView *list = square->pizzaListView();
+    ASSERT_TRUE(list && waitUntilIdle(list));
+    QTest::mouseClick(list->areaSwitcher()->rightButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->squareType() == 1; }, 5000) &&
+                waitUntilIdle(list));
+    QTest::mouseClick(list->areaSwitcher()->rightButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->squareType() == 2; }, 5000) &&
+                waitUntilIdle(list));
+    std::shared_ptr<Comment> posted, other;
+    for (const auto &post : list->pizzaListArray()) {
+        if (post->body == text)
+            posted = post;
+        else if (!other && post->memberid != QStringLiteral("5001") && post->transferid.isEmpty())
+            other = post;
+    }
+    ASSERT_TRUE(posted) << "the status is on the square";
+    EXPECT_EQ(posted->tag, QStringLiteral("movie"));
+    EXPECT_EQ(posted->relatedid, film);
+    QTest::qWait(500);
+    saveScreenshot(window.get(), QStringLiteral("nearby-list.png"));
+
+    // Another member's post, re-posted with a remark.
+    ASSERT_TRUE(other);
+    QPointer<QMTransshipmentView> repost = new QMTransshipmentView(other);
+    QMViewNavigation::pushView(window.get(), repost);
+    typeText(repost->textView(), QStringLiteral("说得好"));
+    QTest::mouseClick(repost->submitButton(), Qt::LeftButton);
+    ASSERT_TRUE(answered(QStringLiteral("转载成功！")));
+    const QList<std::shared_ptr<Comment>> mine = demoPosts();
+    ASSERT_FALSE(mine.isEmpty());
+    EXPECT_EQ(mine.first()->body, QStringLiteral("说得好"));
+    EXPECT_EQ(mine.first()->transferid, other->commentid);
+    EXPECT_EQ(mine.first()->transferbody, other->body);
+}
