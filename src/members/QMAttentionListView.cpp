@@ -40,6 +40,7 @@ QMAttentionListView::QMAttentionListView(const QRect &frame, QWidget *parent)
     header->setGeometry(0, 0, width(), kHeaderHeight);
     header->setScaledContents(true);
     header->setPixmap(QPixmap::fromImage(QMResourceImages::named(QStringLiteral("btn_pizza.png"))));
+    header->lower();
 
     m_areaScrollView->setGeometry(kAreaFrame);
     m_areaScrollView->setContentSize(QSize(kAreaFrame.width() * kAreaCount, kHeaderHeight));

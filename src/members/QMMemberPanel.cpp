@@ -57,7 +57,9 @@ void QMMemberPanel::setTitle(const QString &title)
 void QMMemberPanel::doReturn()
 {
     // A second touch while the page slides away changes nothing.
-    m_returnButton->setEnabled(false);
+    if (m_leaving)
+        return;
+    m_leaving = true;
     QMViewNavigation::popSelf(this);
 }
 
@@ -99,7 +101,7 @@ QMMemberPanel *QMMemberPanel::topPanel(const QWidget *widget)
     const QObjectList children = host->children();
     for (auto it = children.crbegin(); it != children.crend(); ++it) {
         auto *page = qobject_cast<QMMemberPanel *>(*it);
-        if (page && page->isVisible())
+        if (page && page->isVisible() && !page->isLeaving())
             return page;
     }
     return nullptr;

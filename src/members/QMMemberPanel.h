@@ -30,12 +30,14 @@ public:
 
     // Slides this page out to the right; it is deleted when it has gone.
     void doReturn();
+    // From doReturn on.
+    bool isLeaving() const { return m_leaving; }
 
     // Slides a page in from the right over the window that holds from (any widget of it).
     static void pushView(QWidget *from, QMMemberPanel *page);
     // Raises a page from the bottom over the window that holds from.
     static void presentView(QWidget *from, QWidget *page);
-    // The page on top of the window that holds widget, if any.
+    // The page on top of the window that holds widget, if any; one sliding away is no more.
     static QMMemberPanel *topPanel(const QWidget *widget);
 
 protected:
@@ -45,4 +47,5 @@ protected:
 private:
     QMBarButton *m_returnButton;
     QMLabel *m_doLabel;
+    bool m_leaving = false;
 };

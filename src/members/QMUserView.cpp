@@ -55,6 +55,7 @@ QMUserView::QMUserView(const MemberInfo &member, QWidget *parent)
     m_userInfoTableView->setScrollEnabled(false);
     m_userInfoTableView->setSeparatorColor(QColor(214, 214, 214));
     m_userInfoTableView->setDataSource(this);
+    m_userInfoTableView->reloadData();
     m_userInfoTableView->show();
 
     m_isLoginView->setGeometry(10, 246, 303, 36);
