@@ -162,6 +162,16 @@ protected:
         ASSERT_TRUE(target);
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(table, inTable));
     }
+    // A finger dragged across a scroller and lifted without a flick.
+    static void drag(QWidget *scroller, QPoint from, const QPoint &to)
+    {
+        QTest::mousePress(scroller, Qt::LeftButton, {}, from);
+        const QPoint step = (to - from) / 8;
+        for (int i = 0; i < 8; ++i)
+            QTest::mouseMove(scroller, from += step, 16);
+        QTest::qWait(150);
+        QTest::mouseRelease(scroller, Qt::LeftButton, {}, to);
+    }
     static QMAlertView *alert()
     {
         const QList<QMAlertView *> shown = QMAlertView::visibleAlerts();
@@ -296,8 +306,15 @@ TEST_F(MemberPages, AFollowMadeOnAPageShowsInTheMembersOwnFollowsUntilItIsUndone
     EXPECT_EQ(posts->title(), own->selectMemberInfo->nickname + "发表的");
     ASSERT_TRUE(settles(posts));
     ASSERT_FALSE(posts->myPublishArray().isEmpty());
-    const std::shared_ptr<Comment> first = posts->myPublishArray().first();
     EXPECT_TRUE(posts->myPublishTableView()->rectForRow(0).height() >= 60);
+    // Scrolled to its end, the list asks for a page more.
+    const int asked = QMMyPublishView::kmyPublishCount().count();
+    drag(posts->myPublishTableView(), QPoint(150, 380), QPoint(150, 60));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return isBusy(posts); }));
+    ASSERT_TRUE(settles(posts));
+    EXPECT_EQ(QMDataContext::CurrentDataContext()->userCommentListProvider()->maxnum, asked + 10);
+    const std::shared_ptr<Comment> first = posts->myPublishArray().first();
+    posts->myPublishTableView()->setContentOffset(QPoint());
     tapRow(posts->myPublishTableView(), 0);
     QMMySayInfoView *post = topPage<QMMySayInfoView>();
     ASSERT_TRUE(post);
@@ -398,11 +415,7 @@ TEST_F(MemberPages, TheFeedAsksForAnotherAreaFromItsFirstPageAndOpensPostsAndAut
     screenshot(QStringLiteral("member-feed.png"));
 
     // A swipe back settles on "我的周边" and asks for it.
-    QMScrollView *areas = feed->areaScrollView();
-    QTest::mousePress(areas, Qt::LeftButton, {}, QPoint(20, 18));
-    for (int x = 30; x <= 110; x += 10)
-        QTest::mouseMove(areas, QPoint(x, 18), 16);
-    QTest::mouseRelease(areas, Qt::LeftButton, {}, QPoint(110, 18), 16);
+    drag(feed->areaScrollView(), QPoint(20, 18), QPoint(100, 18));
     ASSERT_TRUE(QTest::qWaitFor([&] { return feed->squareType == 1; }));
     ASSERT_TRUE(settles(feed));
     EXPECT_EQ(provider->type, 1u);
