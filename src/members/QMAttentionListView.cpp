@@ -115,7 +115,10 @@ void QMAttentionListView::myInterestCommentProviderDidReceiveMyInterestComment(
     QMMyInterestCommentProvider *, const std::shared_ptr<CommentList> &list)
 {
     m_attentionArray.clear();
+    // No more than were asked for, whatever the answer holds.
     for (const std::shared_ptr<Comment> &post : list->commentArray) {
+        if (m_attentionArray.size() >= kattentionCount().maxReturn())
+            break;
         if (post)
             m_attentionArray.append(post);
     }

@@ -56,7 +56,10 @@ void QMMyAttentionView::collectListProviderDidReceiveCollectList(
     QMCollectListProvider *, const std::shared_ptr<CollectList> &list)
 {
     m_myAttentionArray.clear();
+    // No more than were asked for, whatever the answer holds.
     for (const std::shared_ptr<Collect> &follow : list->collectArray) {
+        if (m_myAttentionArray.size() >= kmyAttentionCount().maxReturn())
+            break;
         if (follow)
             m_myAttentionArray.append(follow);
     }

@@ -73,7 +73,10 @@ void QMMyPublishView::userCommentListProviderDidReceiveUserCommentList(
 {
     m_myPublishArray.clear();
     m_rowHeights.clear();
+    // No more than were asked for, whatever the answer holds.
     for (const std::shared_ptr<Comment> &post : list->commentArray) {
+        if (m_myPublishArray.size() >= kmyPublishCount().maxReturn())
+            break;
         if (!post)
             continue;
         m_myPublishArray.append(post);
