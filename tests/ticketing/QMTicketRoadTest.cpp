@@ -1,12 +1,19 @@
+#include "cinemas/QMCinemaFilmStrip.h"
+#include "cinemas/QMCinemaListView.h"
+#include "cinemas/QMCinemaViewController.h"
+#include "cinemas/QmCinemaInfoViewController.h"
+#include "films/QMMovieOpenFlowView.h"
 #include "films/QMMoviePlayCinemaViewController.h"
 #include "films/QMMovieTaxisCell.h"
 #include "films/QMMovieTaxisViewController.h"
 #include "films/QMMovieViewController.h"
-#include "films/Simplemovie.h"
+#include "films/QMToPlayInfoViewController.h"
+#include "films/openflow/TPOpenFlowView.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMBrowser.h"
 #include "kit/QMNavigationBar.h"
 #include "kit/QMNavigationController.h"
+#include "kit/QMTabBarController.h"
 #include "members/QMLoginViewController.h"
 #include "net/QMEncoderProvider.h"
 #include "ticketing/QMMovieBuyTicketViewController.h"
@@ -16,6 +23,7 @@
 #include "KitTestSupport.h"
 #include "QMAppTestCase.h"
 #include "QMServiceDatabase.h"
+#include "QMTestCinemas.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -46,17 +54,28 @@ protected:
     {
         return QMServiceDatabase::rows(service->databasePath(), statement);
     }
-    QMNavigationController *filmsTab() const
+    // A screening on sale the day after tomorrow (in the future whatever the device's time zone)
+    // at a cinema that sells, as "film|cinema|mpid" rows.
+    QStringList screeningsOnSale(const QString &condition) const
     {
-        return delegate->movieViewController()->navigationController();
+        return sql(
+            QStringLiteral("SELECT s.film || '|' || s.cinema || '|' || s.id FROM screenings s "
+                           "JOIN cinemas c ON c.id = s.cinema WHERE c.open = 1 AND s.open = 1 "
+                           "AND s.playdate = '%1' AND %2 ORDER BY s.film, s.cinema, s.playtime")
+                .arg(QDate::currentDate().addDays(2).toString(Qt::ISODate), condition));
+    }
+    QMNavigationController *tab() const
+    {
+        return qobject_cast<QMNavigationController *>(
+            delegate->tabController()->selectedViewController());
     }
     template<class Screen> Screen *waitForTop() const
     {
         Screen *top = nullptr;
         const bool shown = QTest::qWaitFor(
             [&] {
-                top = qobject_cast<Screen *>(filmsTab()->topViewController());
-                return top && !filmsTab()->isTransitioning();
+                top = qobject_cast<Screen *>(tab()->topViewController());
+                return top && !tab()->isTransitioning();
             },
             20000);
         return shown ? top : nullptr;
@@ -72,6 +91,12 @@ protected:
     {
         QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(10, 10));
         QTest::keyClicks(field, text);
+    }
+    // Touches a row of a list of cinemas.
+    static void touchRow(QMCinemaListView *list, int row)
+    {
+        list->tableView()->scrollToRow(row, QMTableView::ScrollPosition::Top, false);
+        tap(list->tableView()->cellForRow(row), QPoint(150, 50));
     }
     // The seats of the map that are free and fully in view, row by row.
     static QList<QMSeatButton> freeSeatsInView(QMMovieSelectPewViewController *seats)
@@ -90,88 +115,121 @@ protected:
         tap(seats->seatsView(), seat.frame().center());
     }
     static QString entry(const QMSeatButton &seat) { return seat.row() + ':' + seat.column(); }
+
+    // On the schedule: the day after tomorrow, the row of the screening scrolled to the top.
+    int showScreening(QMMovieTaxisViewController *schedule, const QString &mpid)
+    {
+        click(schedule->dayButton(QMMovieTaxisViewController::AfterTomorrow));
+        if (!QTest::qWaitFor(
+                [&] {
+                    return schedule->shownDay() == QMMovieTaxisViewController::AfterTomorrow &&
+                           !schedule->playMovieArray().isEmpty();
+                },
+                20000))
+            return -1;
+        for (int row = 0; row < schedule->playMovieArray().size(); ++row) {
+            if (schedule->playMovieArray()[row]->mpid == mpid) {
+                schedule->tableView()->scrollToRow(row, QMTableView::ScrollPosition::Top, false);
+                return row;
+            }
+        }
+        return -1;
+    }
+    // From the schedule's row, signed out, through the sign-in screen to the screening choice.
+    QMMovieBuyTicketViewController *signInForScreening(QMMovieTaxisViewController *schedule,
+                                                       int row)
+    {
+        QMMovieTaxisCell *cell = schedule->cellForRow(row);
+        if (!cell || !cell->checkMark())
+            return nullptr;
+        click(cell->checkMark());
+        auto *login = waitForTop<QMLoginViewController>();
+        if (!login)
+            return nullptr;
+        typeInto(login->userNameField(), kUser);
+        typeInto(login->passwordField(), kPassword);
+        click(login->loginButton());
+        return waitForTop<QMMovieBuyTicketViewController>();
+    }
+    // On the confirmation screen, the mobile number typed: the order; the address the browser
+    // was given, if any.
+    QUrl order(QMMovieConfirmPewViewController *confirm)
+    {
+        QList<QUrl> opened;
+        QMBrowser::setHandlerForTesting([&](const QUrl &url) { opened.append(url); });
+        click(confirm->buyTicketButton());
+        const bool answered = QTest::qWaitFor(
+            [&] { return !opened.isEmpty() || !QMAlertView::visibleAlerts().isEmpty(); }, 20000);
+        QMBrowser::setHandlerForTesting({});
+        return answered ? opened.value(0) : QUrl();
+    }
+    QStringList heldSeats(const QString &mpid) const
+    {
+        QStringList held = sql(QStringLiteral("SELECT s.rowid_text || ':' || s.seat FROM "
+                                              "order_seats s JOIN orders o ON o.id = s.orderid "
+                                              "WHERE o.member = %1 AND s.screening = %2")
+                                   .arg(kDemoMember, mpid));
+        held.sort();
+        return held;
+    }
+    static QStringList sorted(QStringList entries)
+    {
+        entries.sort();
+        return entries;
+    }
 };
 
 } // namespace
 
-TEST_F(TicketRoad, TwoSeatsFromAFilmsCinemasToThePaidOrder)
+TEST_F(TicketRoad, TwoSeatsFromTheShelfToThePaidOrder)
 {
-    // A film the shelf shows, at a cinema that sells it, with a screening on sale the day after
-    // tomorrow (in the future whatever the device's time zone).
+    // A film of the shelf, at a cinema showing it today, on sale there the day after tomorrow.
     const QMMovieViewController *shelf = delegate->movieViewController();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !shelf->movieArray().isEmpty(); }, 20000));
-    const QDate today = QDate::currentDate();
-    const QStringList found = sql(
-        QStringLiteral(
-            "SELECT s.film || '|' || s.cinema || '|' || s.id FROM screenings s "
-            "JOIN cinemas c ON c.id = s.cinema WHERE c.open = 1 AND s.open = 1 AND s.playdate = "
-            "'%1' "
-            "AND EXISTS (SELECT 1 FROM screenings t WHERE t.film = s.film AND t.cinema = s.cinema "
-            "AND t.playdate = '%2') ORDER BY s.film, s.cinema, s.playtime")
-            .arg(today.addDays(2).toString(Qt::ISODate), today.toString(Qt::ISODate)));
+    const QStringList found =
+        screeningsOnSale(QStringLiteral("EXISTS (SELECT 1 FROM screenings t WHERE t.film = s.film "
+                                        "AND t.cinema = s.cinema AND t.playdate = '%1')")
+                             .arg(QDate::currentDate().toString(Qt::ISODate)));
     ASSERT_FALSE(found.isEmpty());
     const QStringList chosen = found.first().split('|');
     const QString filmId = chosen[0], cinemaId = chosen[1], mpid = chosen[2];
-    std::shared_ptr<Simplemovie> film;
-    for (const auto &candidate : shelf->movieArray()) {
-        if (candidate->movieid == filmId)
-            film = candidate;
+    int cover = -1;
+    for (int i = 0; i < shelf->movieArray().size(); ++i) {
+        if (shelf->movieArray()[i]->movieid == filmId)
+            cover = i;
     }
-    ASSERT_TRUE(film) << filmId.toStdString();
+    ASSERT_GE(cover, 0) << filmId.toStdString();
 
-    // The film's cinemas; the row of the chosen cinema opens the film's schedule there.
-    auto cinemasOwned = std::make_unique<QMMoviePlayCinemaViewController>();
-    QMMoviePlayCinemaViewController *cinemas = cinemasOwned.get();
-    cinemas->selectMovie = std::make_shared<movie>(*film);
-    filmsTab()->push(std::move(cinemasOwned), false);
+    // The film's cover, its details, its cinemas, and the row of the cinema.
+    TPOpenFlowView *flow = shelf->shelfView()->openFlowView();
+    flow->setSelectedCover(cover);
+    QTest::mouseClick(flow, Qt::LeftButton, {},
+                      flow->coverOutline(cover).boundingRect().center().toPoint());
+    auto *details = waitForTop<QMToPlayInfoViewController>();
+    ASSERT_TRUE(details && details->cinemasButton());
+    click(details->cinemasButton());
+    auto *cinemas = waitForTop<QMMoviePlayCinemaViewController>();
+    ASSERT_TRUE(cinemas);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !cinemas->awaitsFilmList(); }, 20000));
-    int row = -1;
-    for (int i = 0; i < cinemas->cinemaArray().size(); ++i) {
-        if (cinemas->cinemaArray()[i]->cinemaid == cinemaId)
-            row = i;
-    }
+    const int row = int(cinemaIds(cinemas->cinemaArray()).indexOf(cinemaId));
     ASSERT_GE(row, 0);
-    QMTableView *cinemaTable = cinemas->cinemaTableView()->tableView();
-    cinemaTable->scrollToRow(row, QMTableView::ScrollPosition::Top, false);
-    QWidget *cinemaRow = cinemaTable->cellForRow(row);
-    ASSERT_TRUE(cinemaRow);
-    tap(cinemaRow, QPoint(150, 50));
+    touchRow(cinemas->cinemaTableView(), row);
 
     auto *schedule = waitForTop<QMMovieTaxisViewController>();
     ASSERT_TRUE(schedule);
     EXPECT_EQ(schedule->selectCinema->cinemaid, cinemaId);
-    click(schedule->dayButton(QMMovieTaxisViewController::AfterTomorrow));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return schedule->shownDay() == QMMovieTaxisViewController::AfterTomorrow &&
-                   !schedule->playMovieArray().isEmpty();
-        },
-        20000));
-    int screeningRow = -1;
-    for (int i = 0; i < schedule->playMovieArray().size(); ++i) {
-        if (schedule->playMovieArray()[i]->mpid == mpid)
-            screeningRow = i;
-    }
+    const int screeningRow = showScreening(schedule, mpid);
     ASSERT_GE(screeningRow, 0);
     const int quelprice = schedule->playMovieArray()[screeningRow]->quelprice;
-    schedule->tableView()->scrollToRow(screeningRow, QMTableView::ScrollPosition::Top, false);
     QTest::qWait(300);
     screenshot(QStringLiteral("road-1-schedule.png"));
 
-    // Signed out, the screening's check mark leads through the sign-in screen to the screening.
-    QMMovieTaxisCell *cell = schedule->cellForRow(screeningRow);
-    ASSERT_TRUE(cell && cell->checkMark());
-    click(cell->checkMark());
-    auto *login = waitForTop<QMLoginViewController>();
-    ASSERT_TRUE(login);
-    typeInto(login->userNameField(), kUser);
-    typeInto(login->passwordField(), kPassword);
-    click(login->loginButton());
-    auto *screening = waitForTop<QMMovieBuyTicketViewController>();
+    QMMovieBuyTicketViewController *screening = signInForScreening(schedule, screeningRow);
     ASSERT_TRUE(screening);
     ASSERT_TRUE(QMAlertView::visibleAlerts().isEmpty());
     EXPECT_EQ(screening->selectMpi->mpid, mpid);
-    EXPECT_EQ(filmsTab()->viewControllers().size(), 4) << "shelf, cinemas, schedule, screening";
+    EXPECT_EQ(tab()->viewControllers().size(), 5)
+        << "shelf, film, cinemas, schedule, screening: the sign-in screen is gone";
     QTest::qWait(300);
     screenshot(QStringLiteral("road-2-screening.png"));
 
@@ -202,43 +260,30 @@ TEST_F(TicketRoad, TwoSeatsFromAFilmsCinemasToThePaidOrder)
     screenshot(QStringLiteral("road-3-seats.png"));
 
     // The mobile number and the order: the browser is handed the payment page.
-    QList<QUrl> opened;
-    QMBrowser::setHandlerForTesting([&](const QUrl &url) { opened.append(url); });
     click(seats->confirmButton());
     auto *confirm = waitForTop<QMMovieConfirmPewViewController>();
     ASSERT_TRUE(confirm);
     EXPECT_EQ(confirm->totalLabel()->text(), QStringLiteral(" 售价: %1元").arg(quelprice * 2));
     typeInto(confirm->phoneText(), QStringLiteral("13800138000"));
     screenshot(QStringLiteral("road-4-confirm.png"));
-    click(confirm->buyTicketButton());
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return !opened.isEmpty() || !QMAlertView::visibleAlerts().isEmpty(); }, 20000));
-    ASSERT_EQ(opened.size(), 1) << QMAlertView::visibleAlerts().value(0)->message().toStdString();
-    const QUrlQuery payment(opened.first());
+    const QUrl payment = order(confirm);
+    ASSERT_TRUE(payment.isValid()) << waitForAlert()->message().toStdString();
+    const QUrlQuery paymentQuery(payment);
     EXPECT_EQ(
-        payment.queryItemValue("encode"),
+        paymentQuery.queryItemValue("encode"),
         QMEncoderProvider::GetMD5EncodeString(kUser + kPassword + QMEncoderProvider::PrivateKey()));
     EXPECT_FALSE(confirm->buyTicketButton()->isEnabled());
-
-    // The service holds exactly those two seats for this member.
-    QStringList held = sql(QStringLiteral("SELECT s.rowid_text || ':' || s.seat FROM order_seats s "
-                                          "JOIN orders o ON o.id = s.orderid "
-                                          "WHERE o.member = %1 AND s.screening = %2")
-                               .arg(kDemoMember, mpid));
-    held.sort();
-    QStringList expected = two;
-    expected.sort();
-    EXPECT_EQ(held, expected);
+    EXPECT_EQ(heldSeats(mpid), sorted(two)) << "exactly those two seats, for this member";
 
     // The same seats again, from the seat map kept as it was: the service refuses them.
-    click(filmsTab()->navigationBar()->backButton());
+    click(tab()->navigationBar()->backButton());
     ASSERT_EQ(waitForTop<QMMovieSelectPewViewController>(), seats);
     EXPECT_EQ(seats->selectSeats(), two);
     click(seats->confirmButton());
     confirm = waitForTop<QMMovieConfirmPewViewController>();
     ASSERT_TRUE(confirm);
     typeInto(confirm->phoneText(), QStringLiteral("13800138000"));
-    click(confirm->buyTicketButton());
+    EXPECT_FALSE(order(confirm).isValid());
     QMAlertView *refusal = waitForAlert();
     ASSERT_TRUE(refusal);
     EXPECT_EQ(refusal->title(), QStringLiteral("出错了！"));
@@ -246,19 +291,18 @@ TEST_F(TicketRoad, TwoSeatsFromAFilmsCinemasToThePaidOrder)
     refusal->clickButton();
     EXPECT_TRUE(confirm->phoneText()->text().isEmpty());
     EXPECT_TRUE(confirm->buyTicketButton()->isEnabled());
-    EXPECT_EQ(opened.size(), 1);
 
     // Paying on the page the browser was given marks the order paid.
-    const QString tradeno = payment.queryItemValue("tradeno");
+    const QString tradeno = paymentQuery.queryItemValue("tradeno");
     QNetworkAccessManager network;
-    std::unique_ptr<QNetworkReply> page(network.get(QNetworkRequest(opened.first())));
+    std::unique_ptr<QNetworkReply> page(network.get(QNetworkRequest(payment)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return page->isFinished(); }, 20000));
     const QString html = QString::fromUtf8(page->readAll());
     const QString token = QRegularExpression(QStringLiteral("name=\"token\" value=\"([0-9a-f]+)\""))
                               .match(html)
                               .captured(1);
     ASSERT_FALSE(token.isEmpty()) << html.toStdString();
-    QUrl confirmPage = opened.first();
+    QUrl confirmPage = payment;
     confirmPage.setQuery(QString());
     QNetworkRequest post(confirmPage);
     post.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
@@ -267,4 +311,66 @@ TEST_F(TicketRoad, TwoSeatsFromAFilmsCinemasToThePaidOrder)
     ASSERT_TRUE(QTest::qWaitFor([&] { return paid->isFinished(); }, 20000));
     EXPECT_EQ(sql(QStringLiteral("SELECT state FROM orders WHERE tradeno = '%1'").arg(tradeno)),
               QStringList{QStringLiteral("paid")});
+}
+
+TEST_F(TicketRoad, TwoSeatsFromTheCinemaListThroughACinemasDetails)
+{
+    // A cinema of the nearby list with a screening on sale the day after tomorrow.
+    tapTab(1);
+    auto *list = qobject_cast<QMCinemaViewController *>(tab()->viewControllers().value(0));
+    ASSERT_TRUE(list);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !list->cinemaArray().isEmpty(); }, 20000));
+    const QStringList nearby = cinemaIds(list->cinemaArray());
+    QStringList chosen;
+    for (const QString &candidate : screeningsOnSale(QStringLiteral("1"))) {
+        if (nearby.contains(candidate.section('|', 1, 1))) {
+            chosen = candidate.split('|');
+            break;
+        }
+    }
+    ASSERT_FALSE(chosen.isEmpty());
+    const QString filmId = chosen[0], cinemaId = chosen[1], mpid = chosen[2];
+
+    // The cinema's details, and the film in its strip.
+    touchRow(list->cinemaTableView(), int(nearby.indexOf(cinemaId)));
+    auto *details = waitForTop<QmCinemaInfoViewController>();
+    ASSERT_TRUE(details);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !details->mpiArray().isEmpty(); }, 20000));
+    int film = -1;
+    for (int i = 0; i < details->mpiArray().size(); ++i) {
+        if (details->mpiArray()[i]->movieid == filmId)
+            film = i;
+    }
+    ASSERT_GE(film, 0);
+    QMCinemaFilmStrip *strip = details->filmStrip();
+    QWidget *slot = strip->slotViews().value(film);
+    ASSERT_TRUE(slot);
+    strip->scrollView()->setContentOffset(
+        QPoint(qMin(slot->x(), strip->scrollView()->maximumContentOffset().x()), 0));
+    tap(slot, slot->rect().center());
+
+    auto *schedule = waitForTop<QMMovieTaxisViewController>();
+    ASSERT_TRUE(schedule);
+    EXPECT_EQ(schedule->selectCinema->cinemaid, cinemaId);
+    EXPECT_EQ(schedule->selectMovie->movieid, filmId);
+    const int row = showScreening(schedule, mpid);
+    ASSERT_GE(row, 0);
+    QMMovieBuyTicketViewController *screening = signInForScreening(schedule, row);
+    ASSERT_TRUE(screening && screening->buyButton());
+    click(screening->buyButton());
+    auto *seats = waitForTop<QMMovieSelectPewViewController>();
+    ASSERT_TRUE(seats);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !seats->seatsView()->seatButtonArray().empty(); }, 20000));
+    const QList<QMSeatButton> free = freeSeatsInView(seats);
+    ASSERT_GE(free.size(), 2);
+    touch(seats, free[0]);
+    touch(seats, free[1]);
+    click(seats->confirmButton());
+    auto *confirm = waitForTop<QMMovieConfirmPewViewController>();
+    ASSERT_TRUE(confirm);
+    typeInto(confirm->phoneText(), QStringLiteral("13800138000"));
+    const QStringList before = heldSeats(mpid);
+    EXPECT_TRUE(order(confirm).isValid());
+    EXPECT_EQ(heldSeats(mpid), sorted(before + QStringList{entry(free[0]), entry(free[1])}));
 }
