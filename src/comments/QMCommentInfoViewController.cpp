@@ -4,36 +4,13 @@
 #include "comments/CommentList.h"
 #include "comments/QMAccostTransViewController.h"
 #include "comments/QMReCommentListProvider.h"
-#include "comments/QMReplyLabel.h"
-#include "kit/QMBarButton.h"
-#include "kit/QMIndexButton.h"
-#include "kit/QMKitStyle.h"
 #include "kit/QMNavigationController.h"
+#include "members/MemberInfo.h"
+#include "members/QMUserView.h"
 #include "kit/QMNavigationItem.h"
-#include "kit/QMTableView.h"
-#include "kit/QMTableViewCell.h"
 #include "services/QMViewBusyBee.h"
 
 #include <QWidget>
-
-namespace {
-constexpr int kBubbleTop = 8;
-constexpr int kBubbleWidth = 312;
-constexpr int kRowGap = 8;
-constexpr int kButtonsHeight = 40;
-const char *const kBubbleName = "bubble";
-const char *const kAccostName = "accost";
-const char *const kTransshipmentName = "transshipment";
-
-QMBarButton *addButton(QWidget *cell, const QString &title, const char *name, int x, int y)
-{
-    auto *button = new QMBarButton(title, cell);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(QMKitStyle::boldSystemFont(14));
-    button->setGeometry(x, y, 70, 28);
-    return button;
-}
-} // namespace
 
 QMCommentInfoViewController::QMCommentInfoViewController() = default;
 
@@ -45,17 +22,16 @@ void QMCommentInfoViewController::viewDidLoad()
         QStringLiteral("%1说:").arg(selectComment ? selectComment->nickname : QString()));
     navigationItem()->setBackBarButtonTitle(QStringLiteral("返回"));
 
-    m_measure = new QMReplyLabel(view());
-    m_measure->hide();
-    m_tableView = new QMTableView(view());
+    m_tableView = new QMCommentThreadView(view());
     m_tableView->setGeometry(view()->rect());
-    m_tableView->setSeparatorStyle(QMTableView::SeparatorStyle::None);
-    m_tableView->setBackgroundColor(QMKitStyle::lightGrayColor());
-    m_tableView->setAllowsSelection(false);
-    m_tableView->setDataSource(this);
+    connect(m_tableView, &QMCommentThreadView::headTapped, this,
+            &QMCommentInfoViewController::selectUserInfo);
+    connect(m_tableView, &QMCommentThreadView::accostTapped, this,
+            &QMCommentInfoViewController::selectAccosts);
+    connect(m_tableView, &QMCommentThreadView::transshipmentTapped, this,
+            &QMCommentInfoViewController::selectTransshipments);
     m_tableView->show();
-    if (selectComment)
-        setRows({selectComment});
+    m_tableView->setThread(selectComment);
     commentInfoList();
 }
 
@@ -83,15 +59,8 @@ void QMCommentInfoViewController::commentInfoList()
 void QMCommentInfoViewController::reCommentListProviderDidReceiveCommentList(
     QMReCommentListProvider *, const std::shared_ptr<CommentList> &list)
 {
-    QList<std::shared_ptr<Comment>> rows{selectComment};
-    // No more than were asked for, whatever the answer holds.
-    for (const std::shared_ptr<Comment> &reply : list->commentArray) {
-        if (rows.size() > kReplyCount)
-            break;
-        if (reply)
-            rows.append(reply);
-    }
-    setRows(std::move(rows));
+    if (m_tableView)
+        m_tableView->setThread(selectComment, list->commentArray);
     QMViewBusyBee::removeBusyBee(view());
 }
 
@@ -101,67 +70,10 @@ void QMCommentInfoViewController::reCommentListProviderDidRunIntoError(
     QMViewBusyBee::removeBusyBee(view());
 }
 
-void QMCommentInfoViewController::setRows(QList<std::shared_ptr<Comment>> rows)
+const QList<std::shared_ptr<Comment>> &QMCommentInfoViewController::commentArray() const
 {
-    m_commentArray = std::move(rows);
-    // Each row is its bubble, all of the text and any grey box, and under the comment itself
-    // its two buttons. Measuring a bubble also starts its head picture on its way.
-    m_rowHeights.clear();
-    for (int row = 0; row < m_commentArray.size(); ++row) {
-        m_measure->setComment(*m_commentArray[row]);
-        int height = kBubbleTop + m_measure->heightForWidth(kBubbleWidth) + kRowGap;
-        if (row == 0)
-            height += kButtonsHeight;
-        m_rowHeights.push_back(height);
-    }
-    if (m_tableView)
-        m_tableView->reloadData();
-}
-
-int QMCommentInfoViewController::tableViewNumberOfRows(QMTableView *)
-{
-    return int(m_commentArray.size());
-}
-
-int QMCommentInfoViewController::tableViewHeightForRow(QMTableView *tableView, int row)
-{
-    if (row < 0 || row >= int(m_rowHeights.size()))
-        return tableView->rowHeight();
-    return m_rowHeights[row];
-}
-
-std::unique_ptr<QWidget> QMCommentInfoViewController::tableViewCellForRow(QMTableView *, int row)
-{
-    if (row < 0 || row >= m_commentArray.size())
-        return nullptr;
-    auto cell = std::make_unique<QMTableViewCell>();
-    cell->setSelectionStyle(QMTableViewCell::SelectionStyle::None);
-    cell->setBackgroundColor(QMKitStyle::lightGrayColor());
-
-    const int bubbleHeight =
-        m_rowHeights[row] - kBubbleTop - kRowGap - (row == 0 ? kButtonsHeight : 0);
-    auto *bubble = new QMReplyLabel(cell.get());
-    bubble->setObjectName(QLatin1String(kBubbleName));
-    bubble->setGeometry(0, kBubbleTop, kBubbleWidth, bubbleHeight);
-    bubble->setComment(*m_commentArray[row]);
-
-    auto *head = new QMIndexButton(QImage(), cell.get());
-    head->setShape(QMBarButton::Shape::Plain);
-    head->setGeometry(QMReplyLabel::kLogoFrame.translated(0, kBubbleTop));
-    head->index = row;
-    connect(head, &QAbstractButton::clicked, this, [this, head] { selectUserInfo(head->index); });
-
-    if (row == 0) {
-        const int top = kBubbleTop + bubbleHeight + 6;
-        QMBarButton *accost = addButton(cell.get(), QStringLiteral("搭话"), kAccostName, 156, top);
-        connect(accost, &QAbstractButton::clicked, this,
-                &QMCommentInfoViewController::selectAccosts);
-        QMBarButton *transshipment =
-            addButton(cell.get(), QStringLiteral("转载"), kTransshipmentName, 236, top);
-        connect(transshipment, &QAbstractButton::clicked, this,
-                &QMCommentInfoViewController::selectTransshipments);
-    }
-    return cell;
+    static const QList<std::shared_ptr<Comment>> none;
+    return m_tableView ? m_tableView->rows() : none;
 }
 
 void QMCommentInfoViewController::accostTransViewControllerWillDismiss(
@@ -172,20 +84,17 @@ void QMCommentInfoViewController::accostTransViewControllerWillDismiss(
 
 QMBarButton *QMCommentInfoViewController::accostButton() const
 {
-    QWidget *cell = m_tableView ? m_tableView->cellForRow(0) : nullptr;
-    return cell ? cell->findChild<QMBarButton *>(QLatin1String(kAccostName)) : nullptr;
+    return m_tableView ? m_tableView->accostButton() : nullptr;
 }
 
 QMBarButton *QMCommentInfoViewController::transshipmentButton() const
 {
-    QWidget *cell = m_tableView ? m_tableView->cellForRow(0) : nullptr;
-    return cell ? cell->findChild<QMBarButton *>(QLatin1String(kTransshipmentName)) : nullptr;
+    return m_tableView ? m_tableView->transshipmentButton() : nullptr;
 }
 
 QMReplyLabel *QMCommentInfoViewController::bubbleForRow(int row) const
 {
-    QWidget *cell = m_tableView ? m_tableView->cellForRow(row) : nullptr;
-    return cell ? cell->findChild<QMReplyLabel *>(QLatin1String(kBubbleName)) : nullptr;
+    return m_tableView ? m_tableView->bubbleForRow(row) : nullptr;
 }
 
 QMAccostTransViewController *QMCommentInfoViewController::accostViewController() const
@@ -229,7 +138,8 @@ void QMCommentInfoViewController::presentCommentView()
 void QMCommentInfoViewController::selectUserInfo(int row)
 {
     // A button of a row that a reload has taken away stands for nothing.
-    if (row < 0 || row >= m_commentArray.size())
+    if (!m_tableView)
         return;
-    // The member's page opens from here once members have pages.
+    if (const std::shared_ptr<Comment> comment = m_tableView->commentAtRow(row))
+        QMUserView::showMember(view(), MemberInfo(*comment));
 }

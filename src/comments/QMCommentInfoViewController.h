@@ -3,7 +3,7 @@
 #include "comments/Comment.h"
 #include "comments/QMAccostTransViewControllerDelegate.h"
 #include "comments/QMReCommentListProviderDelegate.h"
-#include "kit/QMTableViewDataSource.h"
+#include "comments/QMCommentThreadView.h"
 #include "kit/QMViewController.h"
 #include "members/QMSignInGate.h"
 
@@ -11,19 +11,16 @@
 #include <QPointer>
 
 #include <memory>
-#include <vector>
 
 class QMAccostTransViewController;
 class QMBarButton;
 class QMReplyLabel;
-class QMTableView;
 
 // One comment with its replies, as bubbles: the comment first, with the buttons to reply to it
 // ("搭话") and to re-post it ("转载"), then the replies, oldest first. Replying and re-posting
 // need a member and happen in a sheet; after either the replies are asked for again.
 class QMCommentInfoViewController : public QMViewController,
                                     public QMReCommentListProviderDelegate,
-                                    public QMTableViewDataSource,
                                     public QMAccostTransViewControllerDelegate
 {
     Q_OBJECT
@@ -31,7 +28,7 @@ class QMCommentInfoViewController : public QMViewController,
 
 public:
     // Replies asked for, and shown, at most.
-    static constexpr int kReplyCount = 20;
+    static constexpr int kReplyCount = QMCommentThreadView::kReplyCount;
 
     QMCommentInfoViewController();
     ~QMCommentInfoViewController() override;
@@ -39,8 +36,8 @@ public:
     std::shared_ptr<Comment> selectComment;
 
     // The rows: the comment, then its replies.
-    const QList<std::shared_ptr<Comment>> &commentArray() const { return m_commentArray; }
-    QMTableView *mySayInfoTableView() const { return m_tableView; }
+    const QList<std::shared_ptr<Comment>> &commentArray() const;
+    QMCommentThreadView *mySayInfoTableView() const { return m_tableView; }
     // The buttons under the comment, while its row is on screen.
     QMBarButton *accostButton() const;
     QMBarButton *transshipmentButton() const;
@@ -55,9 +52,6 @@ public:
                                                const std::shared_ptr<CommentList> &list) override;
     void reCommentListProviderDidRunIntoError(QMReCommentListProvider *provider,
                                               const std::optional<QMError> &error) override;
-    int tableViewNumberOfRows(QMTableView *tableView) override;
-    int tableViewHeightForRow(QMTableView *tableView, int row) override;
-    std::unique_ptr<QWidget> tableViewCellForRow(QMTableView *tableView, int row) override;
     void accostTransViewControllerWillDismiss(QMAccostTransViewController *controller) override;
 
     void selectAccosts();
@@ -72,12 +66,8 @@ protected:
 
 private:
     void isLogin(int type, const QString &title);
-    void setRows(QList<std::shared_ptr<Comment>> rows);
 
-    QList<std::shared_ptr<Comment>> m_commentArray;
-    std::vector<int> m_rowHeights;
-    QMTableView *m_tableView = nullptr;
-    QMReplyLabel *m_measure = nullptr; // never shown: measures the rows
+    QMCommentThreadView *m_tableView = nullptr;
     QMSignInGate m_gate{this};
     // Made by a button, shown once a member is signed in.
     std::unique_ptr<QMAccostTransViewController> m_pendingAccost;

@@ -1,10 +1,13 @@
 #include "comments/QMCommentedDetailsViewController.h"
 
+#include "comments/Comment.h"
 #include "comments/QMCommentInfoViewController.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
 #include "kit/QMTableViewCell.h"
+#include "members/MemberInfo.h"
+#include "members/QMUserView.h"
 #include "services/QMResourceImages.h"
 
 #include <QLabel>
@@ -125,9 +128,8 @@ void QMCommentedDetailsViewController::selectCommentInfo(int row)
 
 void QMCommentedDetailsViewController::selectUserInfo(int row)
 {
-    if (!m_commentRows->commentAtRow(row))
-        return;
-    // Opens the author's page.
+    if (const std::shared_ptr<Comment> comment = m_commentRows->commentAtRow(row))
+        QMUserView::showMember(view(), MemberInfo(*comment));
 }
 
 void QMCommentedDetailsViewController::showTab(bool comments)

@@ -5,9 +5,6 @@
 #include "kit/QMLabel.h"
 #include "services/QMDateFormater.h"
 #include "services/QMGrayText.h"
-#include "services/QMImageCache.h"
-#include "services/QMResourceImages.h"
-#include "services/QMViewBusyBee.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -41,15 +38,13 @@ int wrappedHeight(const QString &text, const QFont &font, int width)
 
 QMReplyLabel::QMReplyLabel(QWidget *parent)
     : QWidget(parent)
-    , m_logo(new QLabel(this))
+    , m_logo(new QMCachedImageView(this))
     , m_name(QMKitStyle::addLabel(this, QRect(70, 6, 100, 20), QMKitStyle::systemFont(14),
                                   QMKitStyle::tintColor()))
     , m_issueDate(QMKitStyle::addLabel(this, QRect(), QMKitStyle::systemFont(12), Qt::darkGray))
     , m_reply(QMKitStyle::addLabel(this, QRect(), replyFont(), Qt::black))
 {
     m_logo->setGeometry(kLogoFrame);
-    m_logo->setScaledContents(true);
-    showLogo(QMResourceImages::named(QStringLiteral("default.jpg")));
     m_issueDate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_reply->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_reply->setContentsMargins(kTextInset, 0, kTextInset, 0);
@@ -111,22 +106,17 @@ void QMReplyLabel::setTransferText(const QString &text)
 
 void QMReplyLabel::setLogoUrl(const QString &url)
 {
-    m_logoUrl = url;
-    QMViewBusyBee::removeBusyBee(m_logo);
-    const QImage cached =
-        url.isEmpty() ? QImage() : QMImageCache::defaultCache()->requestorImageUrl(this, url);
-    if (!cached.isNull()) {
-        showLogo(cached);
-        return;
-    }
-    showLogo(QMResourceImages::named(QStringLiteral("default.jpg")));
-    if (!url.isEmpty())
-        QMViewBusyBee::showBusyBee(m_logo, QRect(10, 10, 20, 20));
+    m_logo->setImageUrl(url);
+}
+
+QString QMReplyLabel::logoUrl() const
+{
+    return m_logo->imageUrl();
 }
 
 bool QMReplyLabel::isLoadingLogo() const
 {
-    return !m_logo->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).isEmpty();
+    return m_logo->isLoading();
 }
 
 int QMReplyLabel::heightForWidth(int width) const
@@ -135,21 +125,6 @@ int QMReplyLabel::heightForWidth(int width) const
     if (m_grayText)
         height += grayTextHeightForWidth(width);
     return height + kBottomMargin;
-}
-
-void QMReplyLabel::didRecievedImageForUrl(const QImage &image, const QString &url)
-{
-    // A bubble filled again since it asked waits for another picture.
-    if (url != m_logoUrl)
-        return;
-    showLogo(image);
-    QMViewBusyBee::removeBusyBee(m_logo);
-}
-
-void QMReplyLabel::didRunIntoErrorForUrl(const std::optional<QMError> &, const QString &url)
-{
-    if (url == m_logoUrl)
-        QMViewBusyBee::removeBusyBee(m_logo);
 }
 
 void QMReplyLabel::paintEvent(QPaintEvent *)
@@ -215,9 +190,4 @@ int QMReplyLabel::grayTextHeightForWidth(int width) const
     // The text area's own margins, the pointer above the box and a little air below.
     const int textWidth = width - kReplyLeft - 4 * kGrayTextInset - 8;
     return kGrayTextPointer + 2 + wrappedHeight(m_transferText, replyFont(), textWidth) + 8 + 6;
-}
-
-void QMReplyLabel::showLogo(const QImage &image)
-{
-    m_logo->setPixmap(QPixmap::fromImage(image));
 }

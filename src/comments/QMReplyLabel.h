@@ -1,8 +1,8 @@
 #pragma once
 
 #include "kit/QMLabel.h"
+#include "services/QMCachedImageView.h"
 #include "services/QMGrayText.h"
-#include "services/QMImageCacheDelegate.h"
 
 #include <QPointer>
 #include <QString>
@@ -16,7 +16,7 @@ class QLabel;
 // the text below them; a re-post shows the re-posted comment in a grey box under its own text.
 // The head picture comes through the image cache: "default.jpg" with a small busy indicator
 // until it arrives. The parts take no touches: whatever lies over them gets those.
-class QMReplyLabel : public QWidget, public QMImageCacheDelegate
+class QMReplyLabel : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QMReplyLabel)
@@ -29,7 +29,7 @@ public:
     explicit QMReplyLabel(QWidget *parent = nullptr);
     ~QMReplyLabel() override;
 
-    QLabel *logo() const { return m_logo; }
+    QMCachedImageView *logo() const { return m_logo; }
     QLabel *name() const { return m_name; }
     QLabel *issueDate() const { return m_issueDate; }
     QMLabel *reply() const { return m_reply; }
@@ -48,16 +48,13 @@ public:
     void setTransferText(const QString &text);
     // The head picture of that address; the placeholder stays for an empty or broken one.
     void setLogoUrl(const QString &url);
-    QString logoUrl() const { return m_logoUrl; }
+    QString logoUrl() const;
     // Until the head picture has come (or failed).
     bool isLoadingLogo() const;
 
     // All of the text, and the grey box, at that width.
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
-
-    void didRecievedImageForUrl(const QImage &image, const QString &url) override;
-    void didRunIntoErrorForUrl(const std::optional<QMError> &error, const QString &url) override;
 
 protected:
     // The least height of the text.
@@ -70,14 +67,12 @@ private:
     void relayout();
     int replyHeightForWidth(int width) const;
     int grayTextHeightForWidth(int width) const;
-    void showLogo(const QImage &image);
 
-    QLabel *m_logo;
+    QMCachedImageView *m_logo;
     QLabel *m_name;
     QLabel *m_issueDate;
     QMLabel *m_reply;
     QPointer<QMGrayText> m_grayText;
     QString m_transferText;
-    QString m_logoUrl;
     int m_maximumLines = 0;
 };

@@ -1,6 +1,7 @@
 #include "kit/QMPageCounter.h"
 
 #include "kit/QMAlertView.h"
+#include "kit/QMScrollView.h"
 
 bool QMPageCounter::nextPage()
 {
@@ -12,4 +13,9 @@ bool QMPageCounter::nextPage()
     QMAlertView::show(QStringLiteral("提示"), QStringLiteral("只能显示10页!"),
                       QStringLiteral("ok"));
     return false;
+}
+
+bool QMPageCounter::isScrolledToEnd(const QMScrollView &list)
+{
+    return list.contentOffset().y() + list.height() + 10 >= list.contentSize().height();
 }

@@ -18,10 +18,15 @@
 #include "kit/QMPageCounter.h"
 #include "kit/QMTabBarController.h"
 #include "kit/QMIndexButton.h"
+#include "kit/QMLabel.h"
 #include "kit/QMTextField.h"
 #include "kit/QMTextView.h"
+#include "members/MemberCache.h"
+#include "members/QMLoginProvider.h"
 #include "members/QMLoginViewController.h"
+#include "members/QMUserView.h"
 #include "net/QMDataProvider.h"
+#include "services/QMCachedImageView.h"
 #include "services/QMImageCache.h"
 #include "services/QMResourceImages.h"
 
@@ -30,6 +35,7 @@
 
 #include <QBuffer>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTime>
@@ -299,6 +305,61 @@ TEST_F(FilmDetails, ACommentWrittenAfterSigningInComesFirstExactlyAsTyped)
     auto *info = top<QMCommentInfoViewController>();
     ASSERT_TRUE(info);
     EXPECT_EQ(info->selectComment->body, typed);
+}
+
+TEST_F(FilmDetails, ACommentsHeadPictureOpensItsAuthorsPageOverTheWholeWindow)
+{
+    QMToPlayInfoViewController *details = openCentredFilm();
+    ASSERT_TRUE(details);
+    ASSERT_TRUE(waitForComments(details, 10));
+    QMTableView *table = details->tableView();
+    table->scrollToRow(2, QMTableView::ScrollPosition::Top, false);
+    auto *row = qobject_cast<QMCommentRow *>(table->cellForRow(2));
+    ASSERT_TRUE(row);
+    const std::shared_ptr<Comment> comment = details->commentArray().first();
+
+    // Where the member sees the head picture: the button over it takes the touch.
+    QWidget *window = table->window();
+    const QPoint at = row->headButton()->mapTo(window, row->headButton()->rect().center());
+    QWidget *target = window->childAt(at);
+    ASSERT_EQ(target, row->headButton());
+    click(target);
+    QMUserView *page = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        page = qobject_cast<QMUserView *>(QMMemberPanel::topPanel(window));
+        return page && page->pos() == QMMemberPanel::kFrame.topLeft();
+    }));
+    EXPECT_EQ(page->parentWidget(), window) << "over the tab bar too";
+    EXPECT_EQ(page->geometry(), QRect(0, 20, 320, 460));
+    EXPECT_EQ(page->userInfoTableView()->geometry(), QRect(10, 140, 303, 89));
+    EXPECT_EQ(page->selectMemberInfo->memberid, comment->memberid);
+    EXPECT_EQ(page->nicknameLabel()->text(), comment->nickname);
+    EXPECT_FALSE(page->isLoginView()->isVisible()) << "signed out: nothing to follow with";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !page->logoView()->isLoading(); }, 15000));
+
+    // Back on the film; signed in, another member's page offers to follow them.
+    QPointer<QMUserView> leaving = page;
+    click(page->returnButton());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !leaving; }));
+    EXPECT_EQ(top<QMToPlayInfoViewController>(), details);
+    QMLoginProvider *login = QMDataContext::CurrentDataContext()->loginProvider();
+    login->username = QStringLiteral("demo@example.com");
+    login->password = QStringLiteral("demo123");
+    login->loginDelegate = nullptr;
+    login->requestLogin();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QMDataProvider::DataProvider()->isLogged(); }, 15000));
+    int other = 0;
+    while (other < details->commentArray().size() &&
+           details->commentArray().at(other)->memberid == login->loginMemeber->memberid)
+        ++other;
+    ASSERT_LT(other, details->commentArray().size());
+    details->selectUserInfo(other + 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        page = qobject_cast<QMUserView *>(QMMemberPanel::topPanel(window));
+        return page && page->pos() == QMMemberPanel::kFrame.topLeft();
+    }));
+    EXPECT_EQ(page->selectMemberInfo->memberid, details->commentArray().at(other)->memberid);
+    EXPECT_TRUE(page->isLoginView()->isVisible());
 }
 
 TEST_F(FilmDetails, APosterThatArrivesUnderTheFilmsSmallLogoReplacesThePlaceholder)

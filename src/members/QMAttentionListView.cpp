@@ -1,0 +1,228 @@
+#include "members/QMAttentionListView.h"
+
+#include "app/QMDataContext.h"
+#include "comments/CommentList.h"
+#include "comments/QMCommentRow.h"
+#include "kit/QMBarButton.h"
+#include "kit/QMKitStyle.h"
+#include "kit/QMLabel.h"
+#include "kit/QMPageCounter.h"
+#include "kit/QMScrollView.h"
+#include "kit/QMTableView.h"
+#include "members/MemberInfo.h"
+#include "members/QMLoginProvider.h"
+#include "members/QMMyInterestCommentProvider.h"
+#include "members/QMMySayInfoView.h"
+#include "members/QMUserView.h"
+#include "services/QMResourceImages.h"
+#include "services/QMViewBusyBee.h"
+
+#include <QLabel>
+
+namespace {
+constexpr QRect kAreaFrame{38, 0, 120, QMAttentionListView::kHeaderHeight};
+} // namespace
+
+QMAttentionListView::QMAttentionListView(const QRect &frame, QWidget *parent)
+    : QWidget(parent)
+    , m_areaScrollView(new QMScrollView(this))
+    , m_leftButton(new QMBarButton(
+          QString(), QMResourceImages::named(QStringLiteral("btn_pizza_left.png")), this))
+    , m_rightButton(new QMBarButton(
+          QString(), QMResourceImages::named(QStringLiteral("btn_pizza_right.png")), this))
+    , m_whatIDoingButton(new QMBarButton(QStringLiteral("你在干嘛"), this))
+    , m_tableView(new QMTableView(this))
+{
+    setGeometry(frame);
+    QMKitStyle::setBackgroundColor(this, QMKitStyle::lightGrayColor());
+
+    auto *header = new QLabel(this);
+    header->setGeometry(0, 0, width(), kHeaderHeight);
+    header->setScaledContents(true);
+    header->setPixmap(QPixmap::fromImage(QMResourceImages::named(QStringLiteral("btn_pizza.png"))));
+    header->lower();
+
+    m_areaScrollView->setGeometry(kAreaFrame);
+    m_areaScrollView->setContentSize(QSize(kAreaFrame.width() * kAreaCount, kHeaderHeight));
+    m_areaScrollView->setPagingEnabled(true);
+    m_areaScrollView->setShowsScrollIndicators(false, false);
+    m_areaScrollView->setDelegate(this);
+    for (int page = 0; page < kAreaCount; ++page) {
+        QMLabel *title = QMKitStyle::addLabel(
+            m_areaScrollView->contentView(),
+            QRect(page * kAreaFrame.width(), 0, kAreaFrame.width(), kHeaderHeight),
+            QMKitStyle::boldSystemFont(16), QMKitStyle::tintColor(), areaTitle(page));
+        title->setAlignment(Qt::AlignCenter);
+    }
+
+    m_leftButton->setGeometry(6, 4, 28, 28);
+    m_rightButton->setGeometry(kAreaFrame.right() + 5, 4, 28, 28);
+    connect(m_leftButton, &QAbstractButton::clicked, this, &QMAttentionListView::selectLeft);
+    connect(m_rightButton, &QAbstractButton::clicked, this, &QMAttentionListView::selectRight);
+    m_whatIDoingButton->setFont(QMKitStyle::boldSystemFont(14));
+    m_whatIDoingButton->setGeometry(width() - 90, 4, 82, 28);
+    connect(m_whatIDoingButton, &QAbstractButton::clicked, this, &QMAttentionListView::whatIDoing);
+
+    m_tableView->setGeometry(0, kHeaderHeight, width(), height() - kHeaderHeight);
+    m_tableView->setSeparatorStyle(QMTableView::SeparatorStyle::None);
+    m_tableView->setBackgroundColor(QMKitStyle::lightGrayColor());
+    m_tableView->setAllowsSelection(false);
+    m_tableView->setDataSource(this);
+}
+
+QMAttentionListView::~QMAttentionListView() = default;
+
+QMPageCounter &QMAttentionListView::kattentionCount()
+{
+    static QMPageCounter counter;
+    return counter;
+}
+
+QString QMAttentionListView::areaTitle(int page)
+{
+    switch (page) {
+    case 0:
+        return QStringLiteral("同一场馆");
+    case 1:
+        return QStringLiteral("我的周边");
+    case 2:
+        return QStringLiteral("同一城市");
+    default:
+        return {};
+    }
+}
+
+void QMAttentionListView::attentionList()
+{
+    std::shared_ptr<MemberCache> member = selectMember;
+    if (!member)
+        member = QMDataContext::CurrentDataContext()->loginProvider()->loginMemeber;
+    if (!member)
+        return;
+    QMViewBusyBee::removeBusyBee(this);
+    QMViewBusyBee::showBusyBeeAtCenter(this, 30);
+    QMMyInterestCommentProvider *provider =
+        QMDataContext::CurrentDataContext()->myInterestCommentProvider();
+    provider->memberid = member->memberid;
+    provider->type = squareType;
+    provider->from = 0;
+    provider->maxnum = kattentionCount().maxReturn();
+    provider->myInterestCommentDelegate = this;
+    provider->requestMyInterestComment();
+}
+
+void QMAttentionListView::myInterestCommentProviderDidReceiveMyInterestComment(
+    QMMyInterestCommentProvider *, const std::shared_ptr<CommentList> &list)
+{
+    m_attentionArray.clear();
+    // No more than were asked for, whatever the answer holds.
+    for (const std::shared_ptr<Comment> &post : list->commentArray) {
+        if (m_attentionArray.size() >= kattentionCount().maxReturn())
+            break;
+        if (post)
+            m_attentionArray.append(post);
+    }
+    m_tableView->reloadData();
+    QMViewBusyBee::removeBusyBee(this);
+}
+
+void QMAttentionListView::myInterestCommentProviderDidRunIntoError(QMMyInterestCommentProvider *,
+                                                                   const std::optional<QMError> &)
+{
+    QMViewBusyBee::removeBusyBee(this);
+}
+
+int QMAttentionListView::tableViewNumberOfRows(QMTableView *)
+{
+    return int(m_attentionArray.size());
+}
+
+int QMAttentionListView::tableViewHeightForRow(QMTableView *, int)
+{
+    return QMCommentRow::kRowHeight;
+}
+
+std::unique_ptr<QWidget> QMAttentionListView::tableViewCellForRow(QMTableView *tableView, int row)
+{
+    if (row < 0 || row >= m_attentionArray.size())
+        return nullptr;
+    std::unique_ptr<QMCommentRow> cell(static_cast<QMCommentRow *>(
+        tableView->dequeueReusableCell(QMCommentRow::kReuseIdentifier).release()));
+    if (!cell) {
+        cell = std::make_unique<QMCommentRow>();
+        connect(cell.get(), &QMCommentRow::headTapped, this, &QMAttentionListView::selectUserInfo);
+        connect(cell.get(), &QMCommentRow::textTapped, this,
+                &QMAttentionListView::selectCommentInfo);
+    }
+    cell->setComment(*m_attentionArray[row], row);
+    return cell;
+}
+
+QMCommentRow *QMAttentionListView::rowForPost(int row) const
+{
+    return qobject_cast<QMCommentRow *>(m_tableView->cellForRow(row));
+}
+
+void QMAttentionListView::scrollViewDidEndDecelerating(QMScrollView *scrollView)
+{
+    if (scrollView == m_areaScrollView) {
+        areaDidSettle();
+        return;
+    }
+    if (QMPageCounter::isScrolledToEnd(*m_tableView) && kattentionCount().nextPage())
+        attentionList();
+}
+
+void QMAttentionListView::scrollViewDidEndScrollingAnimation(QMScrollView *scrollView)
+{
+    if (scrollView == m_areaScrollView)
+        areaDidSettle();
+}
+
+void QMAttentionListView::whatIDoing()
+{
+    // The status post ("你在干嘛") rises over the window here once members can post one.
+}
+
+void QMAttentionListView::selectLeft()
+{
+    showArea(int(squareType) - 1);
+}
+
+void QMAttentionListView::selectRight()
+{
+    showArea(int(squareType) + 1);
+}
+
+void QMAttentionListView::showArea(int page)
+{
+    if (page < 0 || page >= kAreaCount)
+        return;
+    m_areaScrollView->setContentOffset(QPoint(page * m_areaScrollView->width(), 0), true);
+}
+
+void QMAttentionListView::areaDidSettle()
+{
+    const int width = m_areaScrollView->width();
+    const int page = width > 0 ? (m_areaScrollView->contentOffset().x() + width / 2) / width : 0;
+    // A swipe that springs back to the same area asks for nothing.
+    if (page < 0 || page >= kAreaCount || unsigned(page) == squareType)
+        return;
+    squareType = unsigned(page);
+    kattentionCount().setCount(QMPageCounter::kPageSize);
+    attentionList();
+}
+
+void QMAttentionListView::selectCommentInfo(int row)
+{
+    if (row < 0 || row >= m_attentionArray.size())
+        return;
+    QMMySayInfoView::showPost(this, m_attentionArray[row]->commentid);
+}
+
+void QMAttentionListView::selectUserInfo(int row)
+{
+    if (row < 0 || row >= m_attentionArray.size())
+        return;
+    QMUserView::showMember(this, MemberInfo(*m_attentionArray[row]));
+}

@@ -1,0 +1,113 @@
+#include "members/QMMemberPanel.h"
+
+#include "kit/QMBarButton.h"
+#include "kit/QMKitStyle.h"
+#include "kit/QMLabel.h"
+#include "kit/QMWindow.h"
+#include "services/QMResourceImages.h"
+#include "services/QMViewNavigation.h"
+
+namespace {
+// The window a page goes over; a widget outside any phone window stands for its own top.
+QWidget *hostOf(QWidget *from)
+{
+    if (!from)
+        return nullptr;
+    if (QMWindow *window = QMWindow::windowOf(from))
+        return window;
+    return from->window();
+}
+} // namespace
+
+QMMemberPanel::QMMemberPanel(QWidget *parent)
+    : QWidget(parent)
+    , m_returnButton(new QMBarButton(
+          QString(), QMResourceImages::named(QStringLiteral("btn_return.png")), this))
+    , m_doLabel(QMKitStyle::addLabel(this, QRect(62, 0, 196, kBarHeight),
+                                     QMKitStyle::boldSystemFont(18), Qt::white))
+{
+    setGeometry(kFrame);
+    QMKitStyle::setBackgroundColor(this, Qt::white);
+
+    auto *bar = new QLabel(this);
+    bar->setGeometry(0, 0, width(), kBarHeight);
+    bar->setScaledContents(true);
+    bar->setPixmap(
+        QPixmap::fromImage(QMResourceImages::named(QStringLiteral("btn_myQuelm_bar.png"))));
+    bar->lower();
+
+    m_returnButton->setObjectName(QStringLiteral("doReturn"));
+    m_returnButton->setGeometry(5, 7, 52, 30);
+    connect(m_returnButton, &QAbstractButton::clicked, this, &QMMemberPanel::doReturn);
+    m_doLabel->setAlignment(Qt::AlignCenter);
+}
+
+QMMemberPanel::~QMMemberPanel() = default;
+
+QString QMMemberPanel::title() const
+{
+    return m_doLabel->text();
+}
+
+void QMMemberPanel::setTitle(const QString &title)
+{
+    m_doLabel->setText(title);
+}
+
+void QMMemberPanel::doReturn()
+{
+    // A second touch while the page slides away changes nothing.
+    if (m_leaving)
+        return;
+    m_leaving = true;
+    QMViewNavigation::popSelf(this);
+}
+
+void QMMemberPanel::pushView(QWidget *from, QMMemberPanel *page)
+{
+    QWidget *host = hostOf(from);
+    if (!page)
+        return;
+    if (!host) {
+        page->deleteLater();
+        return;
+    }
+    page->move(kFrame.topLeft());
+    QMViewNavigation::pushView(host, page);
+    if (auto *window = qobject_cast<QMWindow *>(host))
+        window->bringAlertsToFront();
+}
+
+void QMMemberPanel::presentView(QWidget *from, QWidget *page)
+{
+    QWidget *host = hostOf(from);
+    if (!page)
+        return;
+    if (!host) {
+        page->deleteLater();
+        return;
+    }
+    page->move(kFrame.topLeft());
+    QMViewNavigation::presentView(host, page);
+    if (auto *window = qobject_cast<QMWindow *>(host))
+        window->bringAlertsToFront();
+}
+
+QMMemberPanel *QMMemberPanel::topPanel(const QWidget *widget)
+{
+    QWidget *host = hostOf(const_cast<QWidget *>(widget));
+    if (!host)
+        return nullptr;
+    const QObjectList children = host->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        auto *page = qobject_cast<QMMemberPanel *>(*it);
+        if (page && page->isVisible() && !page->isLeaving())
+            return page;
+    }
+    return nullptr;
+}
+
+QRect QMMemberPanel::contentRect() const
+{
+    return QRect(0, kBarHeight, width(), height() - kBarHeight);
+}
