@@ -2,6 +2,7 @@
 
 #include "comments/QMCommentAddProviderDelegate.h"
 #include "comments/QMReCommentAddProviderDelegate.h"
+#include "kit/QMTextView.h"
 #include "kit/QMTextViewDelegate.h"
 
 #include <QObject>
@@ -12,7 +13,6 @@
 
 class QLabel;
 class QMBarButton;
-class QMTextView;
 class QWidget;
 
 // What every screen that writes shares (comments, posts, replies, re-posts): the text view held
