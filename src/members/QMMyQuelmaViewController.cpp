@@ -112,22 +112,16 @@ QMBarButton *QMMyQuelmaViewController::addSectionButton(const QString &title, in
 
 void QMMyQuelmaViewController::selectLogin()
 {
-    QMNavigationController *stack = navigationController();
     if (QMDataProvider::DataProvider()->isLogged()) {
-        selectMember = QMDataContext::CurrentDataContext()->loginProvider()->loginMemeber;
         presentCommentView();
         return;
     }
     m_bar->hide();
-    if (stack)
+    if (QMNavigationController *stack = navigationController())
         stack->setNavigationBarHidden(false, false);
     // No way back: the member tab holds nothing for somebody who is not signed in.
-    m_gate.requireMember(
-        [this] {
-            selectMember = QMDataContext::CurrentDataContext()->loginProvider()->loginMemeber;
-            presentCommentView();
-        },
-        {.hidesBackButton = true, .animated = false});
+    m_gate.requireMember([this] { presentCommentView(); },
+                         {.hidesBackButton = true, .animated = false});
 }
 
 QMLoginViewController *QMMyQuelmaViewController::loginViewController() const
@@ -138,11 +132,6 @@ QMLoginViewController *QMMyQuelmaViewController::loginViewController() const
 void QMMyQuelmaViewController::presentCommentView()
 {
     makeSections();
-    m_bar->show();
-    m_bar->raise();
-    if (QMNavigationController *stack = navigationController();
-        stack && stack->topViewController() == this)
-        stack->setNavigationBarHidden(true, false);
     selectMap();
 }
 
@@ -240,8 +229,8 @@ bool QMMyQuelmaViewController::choose(QMBarButton *button, QWidget *section)
         stack && stack->topViewController() != this) {
         stack->popToViewController(this, false);
     }
+    selectMember = QMDataContext::CurrentDataContext()->loginProvider()->loginMemeber;
     if (m_bar->isHidden()) {
-        selectMember = QMDataContext::CurrentDataContext()->loginProvider()->loginMemeber;
         m_bar->show();
         if (QMNavigationController *stack = navigationController())
             stack->setNavigationBarHidden(true, false);

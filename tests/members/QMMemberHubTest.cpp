@@ -240,6 +240,22 @@ TEST_F(MemberHub, TheSectionsAnswerBeforeTheTabWasEverOpened)
     EXPECT_FALSE(plans->emptyLabel()->isVisible());
 }
 
+TEST_F(MemberHub, PlansAskedForFromElsewhereLeaveAnOlderSignInScreenBehind)
+{
+    open();
+    ASSERT_TRUE(hub->loginViewController());
+    // The member signs in on another tab's screen, then adds a plan there.
+    signIn();
+    hub->selectMap();
+    hub->selectLive();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stack->topViewController() == hub; }));
+    EXPECT_FALSE(hub->loginViewController());
+    EXPECT_EQ(hub->frontSection(), hub->myLiveView());
+    EXPECT_TRUE(stack->isNavigationBarHidden());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !hub->myLiveView()->myLiveArray().isEmpty(); }, 15000));
+}
+
 TEST_F(MemberHub, APlanReadsAsDayAndTimeWithItsWordsSpacedOut)
 {
     Agenda plan;
