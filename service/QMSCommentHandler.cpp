@@ -7,6 +7,7 @@
 #include "QMSRefusal.h"
 #include "QMSStatement.h"
 #include "QMSTextRules.h"
+#include "QMSTransaction.h"
 
 namespace {
 
@@ -46,7 +47,10 @@ void insertComment(QMSContext &context, long long member, std::optional<long lon
     else
         insert.with(nullptr);
     insert.with(body, QMSClock::stamp(context.now));
+    // Even one statement waits for the write turn, rather than in SQLite's busy handler.
+    QMSTransaction transaction(context.db);
     insert.run();
+    transaction.commit();
 }
 
 } // namespace
@@ -78,12 +82,16 @@ void QMSCommentHandler::addReply(QMSContext &context)
     QMSTextRules::checkBody(body, false);
 
     // A reply to a reply joins the thread of the post they answer.
-    QMSStatement post(context.db, "SELECT id, parent FROM comments WHERE id = ?");
-    post.with(target.value_or(-1));
-    if (!post.step())
-        throw QMSRefusal(404, "原帖不存在");
-    const long long thread = post.isNull(1) ? post.integer(0) : post.integer(1);
-
+    long long thread = 0;
+    {
+        // Let go of the read before the insert: a read still open would have to become the
+        // write, which fails at once when another request wrote meanwhile.
+        QMSStatement post(context.db, "SELECT id, parent FROM comments WHERE id = ?");
+        post.with(target.value_or(-1));
+        if (!post.step())
+            throw QMSRefusal(404, "原帖不存在");
+        thread = post.isNull(1) ? post.integer(0) : post.integer(1);
+    }
     insertComment(context, member, thread, {}, {}, std::nullopt, body);
     acknowledge(context);
 }

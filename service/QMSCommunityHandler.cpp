@@ -123,7 +123,9 @@ void QMSCommunityHandler::follow(QMSContext &context)
     QMSStatement insert(context.db, "INSERT OR IGNORE INTO follows (member, tag, relatedid, time) "
                                     "VALUES (?, ?, ?, ?)");
     insert.with(member, tag, std::to_string(*target), QMSClock::stamp(context.now));
+    QMSTransaction transaction(context.db);
     insert.run();
+    transaction.commit();
     QMSCommentHandler::acknowledge(context);
 }
 
@@ -135,7 +137,9 @@ void QMSCommunityHandler::unfollow(QMSContext &context)
     QMSStatement remove(context.db,
                         "DELETE FROM follows WHERE member = ? AND tag = ? AND relatedid = ?");
     remove.with(member, tag, target);
+    QMSTransaction transaction(context.db);
     remove.run();
+    transaction.commit();
     QMSCommentHandler::acknowledge(context);
 }
 
@@ -184,17 +188,22 @@ void QMSCommunityHandler::addPlan(QMSContext &context)
 {
     const long long member = context.signedInMember();
     const auto screening = context.id("mpid");
-    QMSStatement query(context.db,
-                       "SELECT s.id, c.name, h.name, f.name, s.playdate || ' ' || s.playtime "
-                       "FROM screenings s JOIN cinemas c ON c.id = s.cinema "
-                       "JOIN halls h ON h.id = s.hall JOIN films f ON f.id = s.film "
-                       "WHERE s.id = ?");
-    query.with(screening.value_or(-1));
-    if (!query.step())
-        throw QMSRefusal(404, "场次不存在");
-    const std::string body =
-        "在" + query.text(1) + " " + query.text(2) + " 看《" + query.text(3) + "》";
-    const std::string time = query.text(4);
+    std::string body;
+    std::string time;
+    {
+        // Let go of the read before the transaction: a read still open would have to become
+        // the write, which fails at once when another request wrote meanwhile.
+        QMSStatement query(context.db,
+                           "SELECT s.id, c.name, h.name, f.name, s.playdate || ' ' || s.playtime "
+                           "FROM screenings s JOIN cinemas c ON c.id = s.cinema "
+                           "JOIN halls h ON h.id = s.hall JOIN films f ON f.id = s.film "
+                           "WHERE s.id = ?");
+        query.with(screening.value_or(-1));
+        if (!query.step())
+            throw QMSRefusal(404, "场次不存在");
+        body = "在" + query.text(1) + " " + query.text(2) + " 看《" + query.text(3) + "》";
+        time = query.text(4);
+    }
 
     QMSTransaction transaction(context.db);
     QMSStatement known(context.db, "SELECT 1 FROM agendas WHERE member = ? AND screening = ?");

@@ -34,6 +34,21 @@ void QMSConnection::exec(const char *sql)
     }
 }
 
+void QMSConnection::join(Pool &pool)
+{
+    m_pool = &pool;
+    sqlite3_wal_hook(
+        m_db,
+        [](void *pool, sqlite3 *db, const char *name, int pages) {
+            static_cast<Pool *>(pool)->commits.fetch_add(1);
+            // A hook of our own replaces SQLite's automatic checkpoint: do what it did.
+            if (pages >= 1000)
+                sqlite3_wal_checkpoint_v2(db, name, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+            return SQLITE_OK;
+        },
+        &pool);
+}
+
 long long QMSConnection::lastInsertId() const
 {
     return sqlite3_last_insert_rowid(m_db);

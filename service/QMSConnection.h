@@ -1,5 +1,8 @@
 #pragma once
 
+#include <atomic>
+#include <cstdint>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 
@@ -17,6 +20,18 @@ public:
 
     // Runs SQL without parameters: schema, pragmas, transaction control.
     void exec(const char *sql);
+    // What the connections of one database share: a count of their commits, and the turn to
+    // write, which they take one after the other.
+    struct Pool
+    {
+        std::atomic<std::uint64_t> commits{0};
+        std::mutex writeTurn;
+    };
+    // Counts this connection's commits in the pool, each once its data is in the log and
+    // visible to other connections (WAL mode only); transactions take the pool's write turn.
+    void join(Pool &pool);
+    // The turn a transaction on this connection waits for, if it belongs to a pool.
+    std::mutex *writeTurn() const { return m_pool ? &m_pool->writeTurn : nullptr; }
     long long lastInsertId() const;
     int changes() const;
 
@@ -34,5 +49,6 @@ private:
     };
 
     sqlite3 *m_db = nullptr;
+    Pool *m_pool = nullptr;
     std::unordered_map<std::string, Cached> m_cache;
 };

@@ -8,6 +8,7 @@ QMSDatabase::QMSDatabase(std::string path)
 {
     auto db = std::make_unique<QMSConnection>(m_path);
     db->exec("PRAGMA journal_mode = WAL;");
+    db->join(m_pool);
     QMSSchema::create(*db);
     m_idle.push_back(std::move(db));
 }
@@ -33,8 +34,10 @@ std::shared_ptr<QMSConnection> QMSDatabase::connection()
             m_idle.pop_back();
         }
     }
-    if (!db)
+    if (!db) {
         db = std::make_unique<QMSConnection>(m_path);
+        db->join(m_pool);
+    }
     return std::shared_ptr<QMSConnection>(db.release(), [this](QMSConnection *returned) {
         std::lock_guard lock(m_mutex);
         m_idle.emplace_back(returned);

@@ -24,4 +24,7 @@ struct QMSKind
     std::vector<std::string_view> parameters;
     std::vector<std::string_view> freeText;
     Handler handler;
+    // The answer depends on nothing but the database, the parameters and the address the client
+    // used (not on the time or on who asks), so it can be served again until the next commit.
+    bool reusable = false;
 };

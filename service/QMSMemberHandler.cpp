@@ -79,14 +79,25 @@ void QMSMemberHandler::signIn(QMSContext &context)
     if (name.empty() || password.empty())
         throw QMSRefusal(400, "请输入用户名和密码");
 
-    QMSStatement member(context.db, "SELECT id, password FROM members "
-                                    "WHERE email = ? COLLATE NOCASE OR mobile = ? LIMIT 1");
-    member.with(name, name);
-    if (!member.step() || !QMSPasswords::verify(password, member.text(1)))
+    long long id = 0;
+    std::string hash;
+    {
+        // Read and let go before writing: a read still open would have to become the write,
+        // which SQLite refuses at once (no waiting) when another member signed in meanwhile.
+        QMSStatement member(context.db, "SELECT id, password FROM members "
+                                        "WHERE email = ? COLLATE NOCASE OR mobile = ? LIMIT 1");
+        member.with(name, name);
+        if (member.step()) {
+            id = member.integer(0);
+            hash = member.text(1);
+        }
+    }
+    if (hash.empty() || !QMSPasswords::verify(password, hash))
         throw QMSRefusal(403, "用户名或密码错误");
-    const long long id = member.integer(0);
+    QMSTransaction transaction(context.db);
     storePosition(context, id);
     writeIdentity(context, id);
+    transaction.commit();
 }
 
 void QMSMemberHandler::registerMember(QMSContext &context)

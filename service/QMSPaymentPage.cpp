@@ -123,7 +123,9 @@ QMSPaymentPage::Page QMSPaymentPage::show(QMSConnection &db, const QMSSignature 
     const std::string token = QMSPasswords::randomHex(16);
     QMSStatement store(db, "UPDATE orders SET paytoken = ? WHERE id = ?");
     store.with(token, order.id);
+    QMSTransaction transaction(db);
     store.run();
+    transaction.commit();
     const std::string form = "<form method=\"post\" action=\"/shanghai/pay.xhtml\">"
                              "<input type=\"hidden\" name=\"tradeno\" value=\"" +
                              QMSXmlWriter::escaped(order.tradeno) +

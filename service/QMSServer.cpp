@@ -12,8 +12,13 @@
 #include "QMSScreeningPlanner.h"
 #include "QMSStatement.h"
 
+#include <sys/socket.h>
+
+#include <cerrno>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -45,17 +50,31 @@ std::string refusalBody(const QMSKind *kind, const std::string &text)
     return xml.take();
 }
 
+void respond(httplib::Response &response, int status, const std::string &body, std::string outcome)
+{
+    response.status = status;
+    response.set_content(body, xmlType);
+    requestLog.outcome = std::move(outcome);
+}
+
 } // namespace
 
-QMSServer::QMSServer(QMSDatabase &db, QMSSignature signature, int holdSeconds)
-    : m_db(db)
-    , m_signature(std::move(signature))
+QMSServer::QMSServer(QMSSignature signature, int holdSeconds)
+    : m_signature(std::move(signature))
     , m_holdSeconds(holdSeconds)
 {
     // More workers than a benchmark's connections, so kept-alive connections do not queue.
     m_http.new_task_queue = [] {
         return new httplib::ThreadPool(64);
     };
+    // httplib's default options add SO_REUSEPORT, with which a second service could listen on
+    // the same port and the kernel would split the requests between two databases.
+    // SO_REUSEADDR alone still lets a restarted service bind while old connections linger.
+    m_http.set_socket_options([this](socket_t socket) {
+        const int yes = 1;
+        ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        m_listener = socket;
+    });
     m_http.set_tcp_nodelay(true);
     m_http.set_keep_alive_max_count(1000);
     m_http.set_keep_alive_timeout(5);
@@ -107,7 +126,7 @@ QMSServer::QMSServer(QMSDatabase &db, QMSSignature signature, int holdSeconds)
             response.set_content(refusalBody(nullptr, "服务暂时不可用"), xmlType);
             requestLog.outcome = "internal error";
         });
-    m_http.set_logger([](const httplib::Request &request, const httplib::Response &response) {
+    m_http.set_logger([this](const httplib::Request &request, const httplib::Response &response) {
         const double ms = requestLog.start
                               ? std::chrono::duration<double, std::milli>(
                                     std::chrono::steady_clock::now() - *requestLog.start)
@@ -117,11 +136,12 @@ QMSServer::QMSServer(QMSDatabase &db, QMSSignature signature, int holdSeconds)
                                     : requestLog.outcome.empty() ? "-"
                                                                  : requestLog.outcome;
         char line[1024];
-        std::snprintf(line, sizeof line, "%s %s %s %d %s %.1fms\n",
-                      QMSClock::stamp(QMSClock::now()).c_str(), request.method.c_str(),
-                      request.path.substr(0, 200).c_str(), response.status,
-                      outcome.substr(0, 300).c_str(), ms);
-        std::fputs(line, stderr);
+        const int length = std::snprintf(
+            line, sizeof line, "%s %s %s %d %s %.1fms\n", QMSClock::stamp(QMSClock::now()).c_str(),
+            request.method.c_str(), request.path.substr(0, 200).c_str(), response.status,
+            outcome.substr(0, 300).c_str(), ms);
+        if (length > 0)
+            m_log.write(std::string_view(line, std::min<size_t>(length, sizeof line - 1)));
         requestLog = {};
     });
 }
@@ -129,16 +149,29 @@ QMSServer::QMSServer(QMSDatabase &db, QMSSignature signature, int holdSeconds)
 int QMSServer::bind(const std::string &host, int port)
 {
     m_host = host;
+    errno = 0;
     if (port == 0)
         m_port = m_http.bind_to_any_port(host);
     else
         m_port = m_http.bind_to_port(host, port) ? port : -1;
+    if (m_port > 0) {
+        // httplib listens with a backlog of 5: fifty clients connecting at once would see
+        // dropped handshakes and second-long retries. Listening again only widens the queue.
+        ::listen(m_listener, SOMAXCONN);
+    } else {
+        const int error = errno;
+        m_bindError = error == EADDRINUSE ? "the port is in use (is another service running?)"
+                      : error             ? std::strerror(error)
+                                          : "no such address";
+    }
     return m_port;
 }
 
-void QMSServer::run()
+void QMSServer::run(QMSDatabase &db)
 {
+    m_db = &db;
     m_http.listen_after_bind();
+    m_log.flush();
 }
 
 void QMSServer::stop()
@@ -149,35 +182,64 @@ void QMSServer::stop()
 void QMSServer::answerKind(const QMSKind &kind, const httplib::Request &request,
                            httplib::Response &response)
 {
-    std::string body;
     try {
-        const QMSQuery query = QMSQuery::parse(rawQuery(request), kind.parameters, kind.freeText);
-        if (!m_signature.accepts(query, kind.digest))
-            throw QMSRefusal(403, "签名错误");
+        // Before any kept answer is looked up: planning a new day is a commit, which drops them.
         keepScreeningsCurrent();
-        const auto db = m_db.connection();
-        QMSContext context(*db, query, site(request), m_holdSeconds);
-        kind.handler(context);
-        body = context.xml.take();
-        response.status = 200;
-        requestLog.outcome = "ok";
-    } catch (const QMSRefusal &refusal) {
-        body = refusalBody(&kind, refusal.what());
-        response.status = refusal.status();
-        requestLog.outcome = std::string("refused: ") + refusal.what();
     } catch (const std::exception &error) {
-        // No details to the client; the log keeps them.
-        body = refusalBody(&kind, "服务暂时不可用");
-        response.status = 500;
-        requestLog.outcome = std::string("failed: ") + error.what();
+        const Answer failed = failure(kind, error);
+        respond(response, failed.status, failed.body, failed.outcome);
+        return;
     }
-    response.set_content(body, xmlType);
+    const std::string query = rawQuery(request);
+    Answer answer;
+    if (kind.reusable) {
+        // Only an accepted query's answer is ever kept, so a kept one needs no second check.
+        const std::string key = std::to_string(kind.number) + ' ' + site(request) + ' ' + query;
+        const QMSAnswerCache::Body body = m_answers.answer(key, *m_db, [&] {
+            answer = render(kind, query, request);
+            return answer.status == 200
+                       ? std::make_shared<const std::string>(std::move(answer.body))
+                       : QMSAnswerCache::Body();
+        });
+        if (body) {
+            respond(response, 200, *body, "ok");
+            return;
+        }
+    } else {
+        answer = render(kind, query, request);
+    }
+    respond(response, answer.status, answer.body, std::move(answer.outcome));
+}
+
+QMSServer::Answer QMSServer::render(const QMSKind &kind, const std::string &query,
+                                    const httplib::Request &request)
+{
+    try {
+        const QMSQuery parsed = QMSQuery::parse(query, kind.parameters, kind.freeText);
+        if (!m_signature.accepts(parsed, kind.digest))
+            throw QMSRefusal(403, "签名错误");
+        const auto db = m_db->connection();
+        QMSContext context(*db, parsed, site(request), m_holdSeconds);
+        kind.handler(context);
+        return {200, context.xml.take(), "ok"};
+    } catch (const QMSRefusal &refusal) {
+        return {refusal.status(), refusalBody(&kind, refusal.what()),
+                std::string("refused: ") + refusal.what()};
+    } catch (const std::exception &error) {
+        return failure(kind, error);
+    }
+}
+
+QMSServer::Answer QMSServer::failure(const QMSKind &kind, const std::exception &error)
+{
+    // No details to the client; the log keeps them.
+    return {500, refusalBody(&kind, "服务暂时不可用"), std::string("failed: ") + error.what()};
 }
 
 void QMSServer::answerPicture(const httplib::Request &request, httplib::Response &response)
 {
     try {
-        const auto db = m_db.connection();
+        const auto db = m_db->connection();
         const auto picture = QMSPictures::load(*db, request.matches[1].str());
         if (!picture) {
             response.status = 404;
@@ -197,7 +259,7 @@ void QMSServer::answerPayment(const httplib::Request &request, httplib::Response
 {
     QMSPaymentPage::Page page;
     try {
-        const auto db = m_db.connection();
+        const auto db = m_db->connection();
         if (request.method == "POST") {
             const QMSQuery form = QMSQuery::parse(request.body, {"tradeno", "token"});
             page = QMSPaymentPage::confirm(*db, form);
@@ -240,7 +302,7 @@ void QMSServer::keepScreeningsCurrent()
     std::lock_guard lock(m_planning);
     if (m_plannedDay.load() == today)
         return;
-    const auto db = m_db.connection();
+    const auto db = m_db->connection();
     QMSScreeningPlanner::ensureWindow(*db, QMSClock::today());
     m_plannedDay.store(today);
 }

@@ -5,6 +5,8 @@
 QMSTransaction::QMSTransaction(QMSConnection &db)
     : m_db(db)
 {
+    if (std::mutex *turn = db.writeTurn())
+        m_turn = std::unique_lock(*turn);
     m_db.exec("BEGIN IMMEDIATE");
 }
 
@@ -23,4 +25,6 @@ void QMSTransaction::commit()
 {
     m_db.exec("COMMIT");
     m_done = true;
+    if (m_turn)
+        m_turn.unlock();
 }

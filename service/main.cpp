@@ -60,6 +60,16 @@ int main(int argc, char **argv)
     QGuiApplication application(argc, argv);
 
     try {
+        // The port first: a service that cannot listen must not touch the database, which may
+        // be the one a running service on that port is using.
+        QMSServer server(QMSSignature(options.partnerKey, options.privateKey), options.holdSeconds);
+        const int port = server.bind(options.host, options.port);
+        if (port < 0) {
+            std::fprintf(stderr, "qm-service: cannot listen on %s:%d: %s\n", options.host.c_str(),
+                         options.port, server.bindError().c_str());
+            return 1;
+        }
+
         const std::string path = options.database.empty() ? defaultDatabase() : options.database;
         QFileInfo(QString::fromStdString(path)).absoluteDir().mkpath(QStringLiteral("."));
         QMSDatabase database(path);
@@ -76,15 +86,6 @@ int main(int argc, char **argv)
                 std::fprintf(stderr, "qm-service: database %s\n", path.c_str());
             }
         }
-
-        QMSServer server(database, QMSSignature(options.partnerKey, options.privateKey),
-                         options.holdSeconds);
-        const int port = server.bind(options.host, options.port);
-        if (port < 0) {
-            std::fprintf(stderr, "qm-service: cannot listen on %s:%d\n", options.host.c_str(),
-                         options.port);
-            return 1;
-        }
         std::printf("listening on %d\n", port);
         std::fflush(stdout);
 
@@ -98,7 +99,7 @@ int main(int argc, char **argv)
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             }
         });
-        server.run();
+        server.run(database);
         finished.store(true);
         pthread_kill(waiter.native_handle(), SIGTERM);
         waiter.join();

@@ -10,6 +10,10 @@ class Mpi : public QMRecord
     QM_RECORD(Mpi)
 
 public:
+    // The showing's version as lists show it: the language, and the edition after a slash
+    // when there is one ("国语/3D").
+    QString versionText() const;
+
     QString mpid; // selects the seat map and the order
     QString movieid;
     QString moviename;

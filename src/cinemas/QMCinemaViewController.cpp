@@ -6,8 +6,10 @@
 #include "cinemas/QMNearbyCinemaProvider.h"
 #include "cinemas/QMTDCinemaProvider.h"
 #include "cinemas/QMTicketLegend.h"
+#include "cinemas/QmCinemaInfoViewController.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
+#include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
 #include "services/QMLocationProvider.h"
 #include "services/QMResourceImages.h"
@@ -129,5 +131,8 @@ void QMCinemaViewController::openCinemaAtRow(int row)
 {
     if (row < 0 || row >= _cinemaArray.size())
         return;
-    // The cinema details screen opens here once it exists.
+    auto details = std::make_unique<QmCinemaInfoViewController>();
+    details->selectCinema = std::make_shared<Cinema>(*_cinemaArray[row]);
+    if (QMNavigationController *stack = navigationController())
+        stack->push(std::move(details), true);
 }

@@ -32,12 +32,12 @@ std::shared_ptr<QMMapAnnotation> annotationFor(const SimpleCinema &cinema)
 QMMapRegion regionForCinemas(const QList<std::shared_ptr<SimpleCinema>> &cinemas)
 {
     bool first = true;
-    float maxLatitude = 0, minLatitude = 0, maxLongitude = 0, minLongitude = 0;
-    float previousLatitude = 0, previousLongitude = 0;
-    float maxLatitudeStep = 0, maxLongitudeStep = 0;
+    double maxLatitude = 0, minLatitude = 0, maxLongitude = 0, minLongitude = 0;
+    double previousLatitude = 0, previousLongitude = 0;
+    double maxLatitudeStep = 0, maxLongitudeStep = 0;
     for (const auto &cinema : cinemas) {
-        const auto latitude = float(cinema->pointy);
-        const auto longitude = float(cinema->pointx);
+        const double latitude = cinema->pointy;
+        const double longitude = cinema->pointx;
         if (first) {
             maxLatitude = minLatitude = previousLatitude = latitude;
             maxLongitude = minLongitude = previousLongitude = longitude;
@@ -52,10 +52,10 @@ QMMapRegion regionForCinemas(const QList<std::shared_ptr<SimpleCinema>> &cinemas
         previousLatitude = latitude;
         previousLongitude = longitude;
     }
-    const float extent = std::max(maxLatitude - minLatitude, maxLongitude - minLongitude);
-    const float span = std::max(2.2f * std::max(maxLatitudeStep, maxLongitudeStep), 1.3f * extent);
+    const double extent = std::max(maxLatitude - minLatitude, maxLongitude - minLongitude);
+    const double span = std::max(2.2 * std::max(maxLatitudeStep, maxLongitudeStep), 1.3 * extent);
     QMMapRegion region;
-    region.center = {(maxLatitude + minLatitude) / 2.0f, (maxLongitude + minLongitude) / 2.0f};
+    region.center = {(maxLatitude + minLatitude) / 2.0, (maxLongitude + minLongitude) / 2.0};
     region.latitudeDelta = region.longitudeDelta = span;
     return region;
 }

@@ -1,19 +1,19 @@
 #pragma once
 
 #include "kit/QMMapRegion.h"
+#include "kit/QMMapView.h"
 #include "kit/QMMapViewDelegate.h"
 #include "kit/QMViewController.h"
 
+#include <QLabel>
 #include <QList>
 #include <QPointer>
 
 #include <memory>
 
 class Cinema;
-class QLabel;
 class QMLocationProvider;
 class QMMapAnnotation;
-class QMMapView;
 class SimpleCinema;
 
 // A map of cinemas around the user's own position: green pins for the cinemas that sell tickets

@@ -2,6 +2,7 @@
 
 #include "comments/Comment.h"
 #include "kit/QMKitStyle.h"
+#include "kit/QMLabel.h"
 #include "services/QMDateFormater.h"
 #include "services/QMGrayText.h"
 #include "services/QMImageCache.h"
@@ -12,7 +13,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
-#include <QTextLayout>
 
 namespace {
 constexpr int kBubbleRadius = 8;
@@ -27,37 +27,6 @@ constexpr int kTextInset = 6; // the text keeps off the bubble's edges
 QFont replyFont()
 {
     return QMKitStyle::systemFont(13);
-}
-
-// The text cut to lines at that width, the last line ending in "…" when the text goes on.
-QString elidedToLines(const QString &text, const QFont &font, int width, int lines)
-{
-    QString flowing = text;
-    flowing.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QTextLayout layout(flowing, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QStringList shown;
-    for (int i = 0; i < lines; ++i) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
-            break;
-        line.setLineWidth(width);
-        const int end = line.textStart() + line.textLength();
-        if (i == lines - 1 && end < flowing.size()) {
-            QString rest = flowing.mid(line.textStart());
-            rest.replace(QChar::LineSeparator, QLatin1Char(' '));
-            shown.append(QFontMetrics(font).elidedText(rest, Qt::ElideRight, width));
-        } else {
-            QString piece = flowing.mid(line.textStart(), line.textLength());
-            piece.remove(QChar::LineSeparator);
-            shown.append(piece);
-        }
-    }
-    layout.endLayout();
-    return shown.join(QLatin1Char('\n'));
 }
 
 int wrappedHeight(const QString &text, const QFont &font, int width)
@@ -84,7 +53,8 @@ QMReplyLabel::QMReplyLabel(QWidget *parent)
     m_issueDate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_reply->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_reply->setContentsMargins(kTextInset, 0, kTextInset, 0);
-    for (QLabel *part : {m_logo, m_name, m_issueDate, m_reply}) {
+    m_reply->setWordWrap(true);
+    for (QLabel *part : std::initializer_list<QLabel *>{m_logo, m_name, m_issueDate, m_reply}) {
         part->setTextFormat(Qt::PlainText);
         part->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
@@ -107,7 +77,7 @@ void QMReplyLabel::setComment(const Comment &comment)
 
 void QMReplyLabel::setReplyText(const QString &text)
 {
-    m_replyText = text;
+    m_reply->setText(text);
     relayout();
 }
 
@@ -213,15 +183,14 @@ void QMReplyLabel::relayout()
     const int replyWidth = qMax(0, w - kReplyLeft - kRightMargin);
     m_issueDate->setGeometry(w - 200, 6, 186, 20);
     const int replyHeight = replyHeightForWidth(w);
-    m_reply->setGeometry(kReplyLeft, kReplyTop, replyWidth, replyHeight);
+    // The label ends its last line in "…" when the text goes on beyond the lines it may show.
+    int shownHeight = replyHeight;
     if (m_maximumLines > 0) {
-        m_reply->setWordWrap(false);
-        m_reply->setText(elidedToLines(m_replyText, m_reply->font(), replyWidth - 2 * kTextInset,
-                                       m_maximumLines));
-    } else {
-        m_reply->setWordWrap(true);
-        m_reply->setText(m_replyText);
+        const QFontMetrics metrics(m_reply->font());
+        shownHeight =
+            qMin(replyHeight, (m_maximumLines - 1) * metrics.lineSpacing() + metrics.height() + 1);
     }
+    m_reply->setGeometry(kReplyLeft, kReplyTop, replyWidth, shownHeight);
     if (m_grayText) {
         const int boxWidth = qMax(0, w - kReplyLeft - 2 * kGrayTextInset);
         const int boxHeight = grayTextHeightForWidth(w);
@@ -238,9 +207,7 @@ int QMReplyLabel::replyHeightForWidth(int width) const
 {
     if (m_maximumLines > 0)
         return replyHeight();
-    const int text = wrappedHeight(m_replyText, m_reply->font(),
-                                   width - kReplyLeft - kRightMargin - 2 * kTextInset);
-    return qMax(replyHeight(), text + 4);
+    return qMax(replyHeight(), m_reply->heightForWidth(width - kReplyLeft - kRightMargin) + 4);
 }
 
 int QMReplyLabel::grayTextHeightForWidth(int width) const

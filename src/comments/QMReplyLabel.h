@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kit/QMLabel.h"
 #include "services/QMGrayText.h"
 #include "services/QMImageCacheDelegate.h"
 
@@ -31,7 +32,7 @@ public:
     QLabel *logo() const { return m_logo; }
     QLabel *name() const { return m_name; }
     QLabel *issueDate() const { return m_issueDate; }
-    QLabel *reply() const { return m_reply; }
+    QMLabel *reply() const { return m_reply; }
     // Null unless a re-posted text is shown.
     QMGrayText *grayText() const { return m_grayText; }
 
@@ -74,9 +75,8 @@ private:
     QLabel *m_logo;
     QLabel *m_name;
     QLabel *m_issueDate;
-    QLabel *m_reply;
+    QMLabel *m_reply;
     QPointer<QMGrayText> m_grayText;
-    QString m_replyText;
     QString m_transferText;
     QString m_logoUrl;
     int m_maximumLines = 0;

@@ -1,6 +1,7 @@
 #include "films/QMFutureMovieListViewController.h"
 
 #include "app/QMDataContext.h"
+#include "films/QMMovieHeaderView.h"
 #include "films/QMMovieInfoProvider.h"
 #include "films/movie.h"
 #include "kit/QMKitStyle.h"
@@ -12,8 +13,6 @@
 #include <QLabel>
 
 namespace {
-// A rating widens to show "10.0分" whole, up to this.
-constexpr int kRatingMaximumWidth = 60;
 const QMargins kSynopsisInset(8, 4, 8, 8);
 } // namespace
 
@@ -30,24 +29,14 @@ void QMFutureMovieListViewController::viewDidLoad()
     navigationItem()->setTitleFont(QMKitStyle::boldSystemFont(18));
     navigationItem()->setBackBarButtonTitle(QStringLiteral("影片介绍"));
 
-    auto *poster = new QLabel(v);
-    poster->setGeometry(10, 16, 100, 131);
-    poster->setScaledContents(true);
-    poster->setPixmap(QPixmap::fromImage(logoImage));
-
-    QMKitStyle::addLabel(v, QRect(116, 20, 120, 26), QMKitStyle::boldSystemFont(18),
-                         QMKitStyle::tintColor(), film.moviename);
-    QMKitStyle::addLabel(v, QRect(241, 22, 45, 18), QMKitStyle::italicSystemFont(17), Qt::black,
-                         QStringLiteral("%1分").arg(film.generalmark))
-        ->widenToFitText(kRatingMaximumWidth);
-    m_credits =
-        QMKitStyle::addLabel(v, QRect(110, 42, 210, 100), QMKitStyle::systemFont(13), Qt::black,
-                             QStringLiteral("首映日期：%1\n导演：%2\n主演：%3\n片长：%4")
-                                 .arg(film.releasedate, film.director, film.actors, film.length));
-    m_credits->setWordWrap(true);
-    m_credits->setLineBreaks(QMLabel::LineBreaks::Names);
-    m_credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_credits->setContentsMargins(8, 8, 8, 0);
+    auto *header =
+        new QMMovieHeaderView(QRect(241, 22, 45, 18), QMKitStyle::italicSystemFont(17), v);
+    header->setPoster(logoImage);
+    header->setTitle(film.moviename);
+    header->setRating(film.generalmark);
+    header->setCredits(QStringLiteral("首映日期：%1\n导演：%2\n主演：%3\n片长：%4")
+                           .arg(film.releasedate, film.director, film.actors, film.length));
+    m_credits = header->creditsLabel();
 
     auto *panel = new QWidget(v);
     panel->setGeometry(10, 160, 300, 216);

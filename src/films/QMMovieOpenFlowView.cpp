@@ -46,6 +46,7 @@ QMMovieOpenFlowView::QMMovieOpenFlowView(const QRect &frame, QWidget *parent)
     m_scoreUnitLabel = label(this, QRect(175, 240, 30, 30), QMKitStyle::boldSystemFont(15),
                              QMKitStyle::tintColor());
     m_scoreUnitLabel->setText(QStringLiteral("分"));
+    m_scoreUnitLabel->hide(); // until there is a film to rate
     m_descriptionLabel =
         label(this, QRect(30, 260, 300, 0), QMKitStyle::boldSystemFont(15), Qt::black);
     m_descriptionLabel->setWordWrap(true);
@@ -72,9 +73,10 @@ void QMMovieOpenFlowView::setMovieArray(
         m_scoreUnitLabel->hide();
         return;
     }
-    m_scoreUnitLabel->show();
     m_movieArray = *list;
     m_openFlowView->setNumberOfImages(int(m_movieArray.size()));
+    // "分" belongs to a film's rating: without a film it would stand alone.
+    m_scoreUnitLabel->setVisible(!m_movieArray.isEmpty());
     if (m_movieArray.isEmpty())
         return;
     // The service's first film stands third on the shelf; it is the one selected.
@@ -133,7 +135,10 @@ void QMMovieOpenFlowView::openFlowViewRequestImageForIndex(TPOpenFlowView *, int
         return;
     const QString path = m_movieArray[index]->smalllogo;
     m_pendingPosters.insert(path, index);
-    QImage poster = QMImageCache::defaultCache()->requestorImageUrl(this, path);
+    // Decoded just large enough for the cover's crop at this screen's density: sharp, and no
+    // full-size poster held for a 150 x 200 cover.
+    const QSize coverPixels = (QSizeF(kPosterSize) * devicePixelRatioF()).toSize();
+    QImage poster = QMImageCache::defaultCache()->requestorImageUrl(this, path, coverPixels);
     if (poster.isNull())
         poster = defaultImage();
     else

@@ -37,7 +37,7 @@ public:
     QMWeakDelegate<QMMovieOpenFlowViewDelegate> movieInfoDelegate;
 
     // A new list (shown from its third film, the service's first), or none after a failure:
-    // then only the "分" label goes and everything else stays.
+    // then only the "分" label goes and everything else stays. "分" shows only with a film.
     void setMovieArray(const std::optional<QList<std::shared_ptr<Simplemovie>>> &list);
     const QList<std::shared_ptr<Simplemovie>> &movieArray() const { return m_movieArray; }
 

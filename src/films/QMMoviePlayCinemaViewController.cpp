@@ -7,7 +7,9 @@
 #include "cinemas/QMTMCinemaProvider.h"
 #include "cinemas/QMTicketLegend.h"
 #include "films/QMMovieInfoProvider.h"
+#include "films/QMMovieTaxisViewController.h"
 #include "kit/QMKitStyle.h"
+#include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
 #include "services/QMLocationProvider.h"
 #include "services/QMResourceImages.h"
@@ -215,9 +217,13 @@ void QMMoviePlayCinemaViewController::infoPressedSwitch()
 
 void QMMoviePlayCinemaViewController::openScheduleAtRow(int row)
 {
-    if (row < 0 || row >= m_cinemaArray.size())
+    QMNavigationController *stack = navigationController();
+    if (row < 0 || row >= m_cinemaArray.size() || !stack)
         return;
-    // The film's schedule at this cinema opens here once it exists.
+    auto schedule = std::make_unique<QMMovieTaxisViewController>();
+    schedule->selectCinema = m_cinemaArray.at(row);
+    schedule->selectMovie = selectMovie;
+    stack->push(std::move(schedule), true);
 }
 
 void QMMoviePlayCinemaViewController::requestFilmList()

@@ -4,11 +4,14 @@
 #include "films/MovieList.h"
 #include "films/QMMovieOpenFlowView.h"
 #include "films/QMOnPlayListProvider.h"
+#include "films/QMToPlayInfoViewController.h"
 #include "films/QMToPlayListViewController.h"
+#include "films/movie.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
+#include "services/QMImageCache.h"
 #include "services/QMResourceImages.h"
 
 #include <QWidget>
@@ -86,6 +89,16 @@ void QMMovieViewController::toPlayList()
 
 void QMMovieViewController::switchToMovieForIndex(int index)
 {
-    // The film details screen comes with a later step; until then the tap opens nothing.
-    Q_UNUSED(index)
+    if (index < 0 || index >= m_movieArray.size())
+        return;
+    const Simplemovie &film = *m_movieArray[index];
+    auto details = std::make_unique<QMToPlayInfoViewController>();
+    details->selectsMovie = std::make_shared<movie>(film);
+    // A poster still on its way reaches the details screen itself.
+    details->logoImage =
+        QMImageCache::defaultCache()->requestorImageUrl(details.get(), film.smalllogo);
+    if (details->logoImage.isNull())
+        details->logoImage = QMResourceImages::named(QStringLiteral("default.jpg"));
+    if (QMNavigationController *stack = navigationController())
+        stack->push(std::move(details), true);
 }

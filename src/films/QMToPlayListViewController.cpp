@@ -129,7 +129,8 @@ std::unique_ptr<QWidget> QMToPlayListViewController::filmRow(int row)
     poster->setObjectName(QLatin1String(kPosterName));
     poster->setGeometry(10, 10, 100, 131);
     poster->setScaledContents(true);
-    const QImage cached = QMImageCache::defaultCache()->requestorImageUrl(this, film.smalllogo);
+    const QImage cached = QMImageCache::defaultCache()->requestorImageUrl(
+        this, film.smalllogo, (QSizeF(poster->size()) * poster->devicePixelRatioF()).toSize());
     if (cached.isNull()) {
         showPoster(poster, QMResourceImages::named(QStringLiteral("default.jpg")));
         QMViewBusyBee::showBusyBee(poster, QRect(40, 55, 20, 20));

@@ -3,7 +3,10 @@
 #include "net/QMConnectionRequestorDelegate.h"
 #include "net/QMRequestData.h"
 
-QMConnectionRequestor::QMConnectionRequestor() = default;
+QMConnectionRequestor::QMConnectionRequestor()
+    : m_silenceTimeoutMs(QMRequestData::kSilenceTimeoutMs)
+    , m_deadlineMs(QMRequestData::kDeadlineMs)
+{}
 
 QMConnectionRequestor::~QMConnectionRequestor()
 {
@@ -23,8 +26,14 @@ quint64 QMConnectionRequestor::sendRequest(const QNetworkRequest &request,
     data->setRequest(request);
     data->setRequestDelegate(std::move(delegate));
     _dictionary.insert(id, data);
-    data->sendRequest(m_manager);
+    data->sendRequest(m_manager, m_silenceTimeoutMs, m_deadlineMs);
     return id;
+}
+
+void QMConnectionRequestor::setTimeouts(int silenceTimeoutMs, int deadlineMs)
+{
+    m_silenceTimeoutMs = silenceTimeoutMs;
+    m_deadlineMs = deadlineMs;
 }
 
 void QMConnectionRequestor::cancelRequest(quint64 requestId)

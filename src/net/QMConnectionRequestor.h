@@ -29,6 +29,10 @@ public:
     // Stops a request in flight; its delegate hears nothing more.
     void cancelRequest(quint64 requestId);
 
+    // The silence time-out and the overall deadline of the requests sent from now on (tests
+    // shorten them; the defaults are QMRequestData's).
+    void setTimeouts(int silenceTimeoutMs, int deadlineMs);
+
     int requestsInFlight() const { return int(_dictionary.size()); }
     bool isInFlight(quint64 requestId) const { return _dictionary.contains(requestId); }
 
@@ -38,4 +42,6 @@ private:
     QNetworkAccessManager m_manager;
     QHash<quint64, QMRequestData *> _dictionary; // children of this object
     quint64 m_nextId = 1;
+    int m_silenceTimeoutMs;
+    int m_deadlineMs;
 };

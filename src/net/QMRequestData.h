@@ -6,6 +6,7 @@
 #include <QNetworkRequest>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <memory>
 
@@ -23,7 +24,14 @@ class QMRequestData final : public QObject
 public:
     // Answers larger than this are not read to the end: the request fails.
     static constexpr qint64 kMaxAnswerBytes = 4 * 1024 * 1024;
-    static constexpr int kTransferTimeoutMs = 60 * 1000;
+    // What is taken from the connection ahead of us; the rest waits in the socket, so an
+    // endless body never fills memory before the cap is seen.
+    static constexpr qint64 kReadBufferBytes = 64 * 1024;
+    // A transfer fails after this long without a byte...
+    static constexpr int kSilenceTimeoutMs = 60 * 1000;
+    // ...and, however lively, after this long in all (a body trickling in never ends otherwise).
+    static constexpr int kDeadlineMs = 90 * 1000;
+    static constexpr int kMaxRedirects = 5;
 
     QMRequestData(quint64 id, QMRequestDataDelegate *dataDelegate, QObject *parent = nullptr);
     ~QMRequestData() override;
@@ -38,13 +46,20 @@ public:
     QMConnectionRequestorDelegate *requestDelegate() const { return _requestDelegate.get(); }
 
     // Starts the transfer; an address that is not a valid URL fails from the run loop.
-    void sendRequest(QNetworkAccessManager &manager);
+    void sendRequest(QNetworkAccessManager &manager, int silenceTimeoutMs = kSilenceTimeoutMs,
+                     int deadlineMs = kDeadlineMs);
     // Stops the transfer; no outcome is delivered afterwards.
     void cancel();
 
+    // False when the reply announced a plain body longer or shorter than what came.
+    static bool isWholeBody(const QNetworkReply &reply, qint64 received);
+
 private:
+    void onMetaDataChanged();
     void onReadyRead();
     void onFinished();
+    void onTimedOut();
+    void stopConnection();
     void fail(const std::optional<QMError> &error);
     void succeed();
     void finish(bool success);
@@ -55,5 +70,7 @@ private:
     std::shared_ptr<QMConnectionRequestorDelegate> _requestDelegate;
     QMRequestDataDelegate *_dataDelegate;
     QByteArray _receivedData;
+    QTimer m_silenceTimer;
+    QTimer m_deadlineTimer;
     bool m_done = false;
 };

@@ -1,12 +1,12 @@
 #include "services/QMImageCache.h"
 
 #include "services/QMDocumentsDirectory.h"
+#include "services/QMImageDecoder.h"
 #include "services/QMImageLoaderOperation.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -78,7 +78,8 @@ QMImageCache::~QMImageCache()
     m_imageLoadindQueue.waitForDone();
 }
 
-QImage QMImageCache::requestorImageUrl(QMImageCacheDelegate *requestor, const QString &url)
+QImage QMImageCache::requestorImageUrl(QMImageCacheDelegate *requestor, const QString &url,
+                                       const QSize &fillSize)
 {
     Q_ASSERT(isMainThread());
     QString path;
@@ -94,9 +95,7 @@ QImage QMImageCache::requestorImageUrl(QMImageCacheDelegate *requestor, const QS
         }
     }
     if (!path.isEmpty()) {
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        const QImage image = reader.read();
+        const QImage image = QMImageDecoder::decodeFile(path, fillSize);
         if (!image.isNull())
             return image;
         // The file went missing or was damaged behind our back: forget it and fetch it again
@@ -110,11 +109,13 @@ QImage QMImageCache::requestorImageUrl(QMImageCacheDelegate *requestor, const QS
     }
 
     QMutexLocker locker(&m_instanceLock);
-    auto &requestors = m_requestorDict[url];
-    const bool alreadyWaiting = std::any_of(requestors.cbegin(), requestors.cend(),
-                                            [&](const auto &r) { return r == requestor; });
-    if (requestor && !alreadyWaiting)
-        requestors.append(requestor);
+    auto &waiting = m_requestorDict[url];
+    const auto same = std::find_if(waiting.begin(), waiting.end(),
+                                   [&](const Waiting &w) { return w.requestor == requestor; });
+    if (same != waiting.end())
+        same->fillSize = fillSize;
+    else if (requestor)
+        waiting.append({requestor, fillSize});
     if (!m_loaders.contains(url)) {
         QMImageLoaderOperationDelegate *delegate = this;
         auto loader = std::make_shared<QMImageLoaderOperation>(url, delegate, m_downloadTimeoutMs);
@@ -128,13 +129,20 @@ void QMImageCache::didReceiveImageForUrl(const QByteArray &bytes, const QString 
 {
     if (m_closing)
         return;
+    QSize fillSize;
+    {
+        QMutexLocker locker(&m_instanceLock);
+        fillSize = fillSizeLocked(url);
+    }
     // Decode here, off the main thread. Bytes that are no picture (an error page, a truncated
-    // file) are neither kept nor handed out.
-    const QImage image = QImage::fromData(bytes);
+    // file) or that declare an outsize one are neither kept nor handed out.
+    QSize declared;
+    const QImage image = QMImageDecoder::decode(bytes, fillSize, &declared);
     if (image.isNull()) {
         didReveivedErrorForUrl(std::nullopt, url);
         return;
     }
+    const bool scaledDown = image.size() != declared;
     {
         QMutexLocker locker(&m_instanceLock);
         if (!m_closing)
@@ -142,7 +150,8 @@ void QMImageCache::didReceiveImageForUrl(const QByteArray &bytes, const QString 
     }
     // Handed over after the lock is released: the main thread may be waiting for it.
     QMetaObject::invokeMethod(
-        this, [this, url, image] { deliver(url, image); }, Qt::QueuedConnection);
+        this, [this, url, image, scaledDown] { deliver(url, image, scaledDown); },
+        Qt::QueuedConnection);
 }
 
 void QMImageCache::didReveivedErrorForUrl(const std::optional<QMError> &, const QString &url)
@@ -151,28 +160,50 @@ void QMImageCache::didReveivedErrorForUrl(const std::optional<QMError> &, const 
         return;
     // A null picture is the failure; it carries no error object.
     QMetaObject::invokeMethod(
-        this, [this, url] { deliver(url, {}); }, Qt::QueuedConnection);
+        this, [this, url] { deliver(url, {}, false); }, Qt::QueuedConnection);
 }
 
-void QMImageCache::deliver(const QString &url, const QImage &image)
+QSize QMImageCache::fillSizeLocked(const QString &url) const
 {
-    QList<QMWeakDelegate<QMImageCacheDelegate>> requestors;
+    QSize fillSize;
+    for (const Waiting &w : m_requestorDict.value(url)) {
+        if (w.fillSize.isEmpty())
+            return {};
+        fillSize = fillSize.expandedTo(w.fillSize);
+    }
+    return fillSize;
+}
+
+void QMImageCache::deliver(const QString &url, const QImage &image, bool scaledDown)
+{
+    QList<Waiting> waiting;
+    QString path;
     {
         QMutexLocker locker(&m_instanceLock);
-        requestors = m_requestorDict.take(url);
+        waiting = m_requestorDict.take(url);
         m_loaders.remove(url);
+        if (const qsizetype i = indexOfLocked(url); i >= 0)
+            path = m_imageDict.at(i).path;
     }
     // A requestor may ask again or close the cache while we call: hold nothing across the calls.
     QPointer<QMImageCache> self(this);
-    for (const auto &requestor : std::as_const(requestors)) {
+    for (const Waiting &w : std::as_const(waiting)) {
         if (!self)
             return;
-        if (QMImageCacheDelegate *r = requestor.get()) {
-            if (image.isNull())
-                r->didRunIntoErrorForUrl(std::nullopt, url);
-            else
-                r->didRecievedImageForUrl(image, url);
+        QMImageCacheDelegate *r = w.requestor.get();
+        if (!r)
+            continue;
+        if (image.isNull()) {
+            r->didRunIntoErrorForUrl(std::nullopt, url);
+            continue;
         }
+        // One who came while the picture was decoded smaller than it needs reads it again.
+        const bool covered = !w.fillSize.isEmpty() && image.width() >= w.fillSize.width() &&
+                             image.height() >= w.fillSize.height();
+        QImage own;
+        if (scaledDown && !covered && !path.isEmpty())
+            own = QMImageDecoder::decodeFile(path, w.fillSize);
+        r->didRecievedImageForUrl(own.isNull() ? image : own, url);
     }
 }
 

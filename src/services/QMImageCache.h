@@ -9,6 +9,7 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <QThreadPool>
 
@@ -39,7 +40,11 @@ public:
 
     // Main thread. The cached picture, or a null image: then the picture is downloaded and the
     // requestor called back. Every requestor waiting for an address is called once.
-    QImage requestorImageUrl(QMImageCacheDelegate *requestor, const QString &url);
+    // fillSize: the pixels the requestor fills with the picture; a larger picture is decoded
+    // scaled down to just cover them. Empty: the picture's own size. Pictures declaring a size
+    // beyond QMImageDecoder's limits are refused before they are decoded, and not kept.
+    QImage requestorImageUrl(QMImageCacheDelegate *requestor, const QString &url,
+                             const QSize &fillSize = {});
 
     // Writes the index to "imageDict" (when the application may be left or quits), unless it
     // is unchanged since it was last written or read and the file is still there.
@@ -70,6 +75,11 @@ private:
         QString url;
         QString path;
     };
+    struct Waiting
+    {
+        QMWeakDelegate<QMImageCacheDelegate> requestor;
+        QSize fillSize;
+    };
 
     QMImageCache();
 
@@ -79,13 +89,15 @@ private:
 
     void storeLocked(const QString &url, const QByteArray &bytes);
     qsizetype indexOfLocked(const QString &url) const;
-    void deliver(const QString &url, const QImage &image);
+    // The size a download is decoded at: enough for every requestor waiting for it.
+    QSize fillSizeLocked(const QString &url) const;
+    void deliver(const QString &url, const QImage &image, bool scaledDown);
 
     QList<Entry> m_imageDict;    // oldest use first; at most MaximumImageCount
     quint64 m_indexRevision = 0; // counts changes of m_imageDict
     quint64 m_savedRevision = 0; // the revision "imageDict" holds
     QThreadPool m_imageLoadindQueue;
-    QHash<QString, QList<QMWeakDelegate<QMImageCacheDelegate>>> m_requestorDict;
+    QHash<QString, QList<Waiting>> m_requestorDict;
     QHash<QString, std::shared_ptr<QMImageLoaderOperation>> m_loaders;
     // Guards m_imageDict and its revisions, m_requestorDict, m_loaders.
     mutable QMutex m_instanceLock;

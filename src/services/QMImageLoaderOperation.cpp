@@ -1,6 +1,7 @@
 #include "services/QMImageLoaderOperation.h"
 
 #include "net/QMDataProvider.h"
+#include "net/QMRequestData.h"
 #include "services/QMImageLoaderOperationDelegate.h"
 
 #include <QEventLoop>
@@ -79,7 +80,11 @@ bool QMImageLoaderOperation::fetch(const QUrl &url, QByteArray *body)
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
     request.setTransferTimeout(m_timeoutMs);
+    request.setMaximumRedirectsAllowed(MaximumRedirects);
     std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    // Without a limit the network thread reads on as fast as the server sends, far past the
+    // cap, before this thread sees the first bytes.
+    reply->setReadBufferSize(ReadBufferSize);
 
     bool tooLarge = false;
     bool timedOut = false;
@@ -130,7 +135,8 @@ bool QMImageLoaderOperation::fetch(const QUrl &url, QByteArray *body)
         if (body->size() > MaximumBodySize)
             tooLarge = true;
     }
-    if (tooLarge || timedOut || reply->error() != QNetworkReply::NoError || body->isEmpty()) {
+    if (tooLarge || timedOut || reply->error() != QNetworkReply::NoError || body->isEmpty() ||
+        !QMRequestData::isWholeBody(*reply, body->size())) {
         body->clear();
         return false;
     }

@@ -14,9 +14,12 @@ class QMImageLoaderOperationDelegate;
 class QMImageLoaderOperation
 {
 public:
-    // Larger bodies are no picture we want to keep on a phone: they fail.
+    // Larger bodies are no picture we want to keep on a phone: they fail, and are not read
+    // further than this (plus one read buffer) whether or not their length is announced.
     static constexpr qint64 MaximumBodySize = 2 * 1024 * 1024;
+    static constexpr qint64 ReadBufferSize = 64 * 1024;
     static constexpr int DefaultTimeoutMs = 60 * 1000;
+    static constexpr int MaximumRedirects = 5;
 
     QMImageLoaderOperation(const QString &imageUrl, QMImageLoaderOperationDelegate *delegate,
                            int timeoutMs = DefaultTimeoutMs);

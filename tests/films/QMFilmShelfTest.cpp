@@ -114,6 +114,15 @@ TEST_F(Shelf, AFailureAfterAListHidesOnlyTheUnit)
     EXPECT_FALSE(view.scoreUnitLabel()->isHidden());
 }
 
+TEST_F(Shelf, WithoutAFilmThereIsNoRatingUnitOnItsOwn)
+{
+    EXPECT_TRUE(view.scoreUnitLabel()->isHidden()); // before any answer
+    view.setMovieArray(QList<std::shared_ptr<Simplemovie>>());
+    EXPECT_TRUE(view.scoreUnitLabel()->isHidden());
+    view.setMovieArray(films(1));
+    EXPECT_FALSE(view.scoreUnitLabel()->isHidden());
+}
+
 TEST_F(Shelf, SelectionChangesRewriteTheTexts)
 {
     view.setMovieArray(films(5));

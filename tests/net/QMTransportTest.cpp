@@ -10,6 +10,7 @@
 
 #include "QMProviderTestCase.h"
 
+#include <QNetworkReply>
 #include <QTcpServer>
 #include <QTest>
 
@@ -89,6 +90,18 @@ TEST_F(Transport, HttpErrorStatusIsAnAnswerThatDoesNotMap)
     provider->sendRequest();
     ASSERT_TRUE(waitForLog(recorder, 2));
     EXPECT_EQ(recorder.log, QStringList({"failure", "posted"}));
+}
+
+TEST_F(Transport, TheBodyOfAnyErrorStatusIsTheAnswer)
+{
+    provider->playListDelegate = &recorder;
+    const QList<int> statuses{400, 404, 407, 418, 500, 503};
+    for (const int status : statuses) {
+        server.setAnswer(kNowShowingPath, {status, filmsAnswer({"A"})});
+        provider->sendRequest();
+        ASSERT_TRUE(waitForLog(recorder, 2 * int(statuses.indexOf(status) + 1))) << status;
+    }
+    EXPECT_EQ(recorder.log.count("list"), statuses.size()) << recorder.log.join(' ').toStdString();
 }
 
 TEST_F(Transport, EmptyBodyOrEmptyListIsAFailureWithoutError)
@@ -210,4 +223,87 @@ TEST_F(Transport, ClosingTheRequestBuilderWithRequestsInFlightIsSilent)
     QMDataProvider::CloseDataProvider();
     QTest::qWait(400);
     EXPECT_TRUE(recorder.log.isEmpty());
+}
+
+TEST_F(Transport, ABodyCutOffBeforeItsAnnouncedLengthFailsWithTheTransportError)
+{
+    QMTestHttpServer::Answer reset{200, filmsAnswer({"A", "B", "C"})};
+    reset.delivery = QMTestHttpServer::Delivery::ResetMidBody;
+    server.setAnswer(kNowShowingPath, reset);
+    provider->playListDelegate = &recorder;
+    provider->sendRequest();
+    ASSERT_TRUE(waitForLog(recorder, 2));
+    EXPECT_EQ(recorder.log, QStringList({"error", "posted"}));
+    EXPECT_EQ(recorder.error->code(), int(QNetworkReply::RemoteHostClosedError));
+}
+
+TEST_F(Transport, SilenceAfterTheHeadersAndATrickleBothEndWithATimeOut)
+{
+    QMConnectionRequestor &requestor = QMDataProvider::DataProvider()->connectionRequestor();
+    provider->playListDelegate = &recorder;
+    const QByteArray films = filmsAnswer({"A", "B", "C"});
+
+    QMTestHttpServer::Answer silence{200, films};
+    silence.delivery = QMTestHttpServer::Delivery::Silence;
+    server.setAnswer(kNowShowingPath, silence);
+    requestor.setTimeouts(200, 60000);
+    provider->sendRequest();
+    ASSERT_TRUE(waitForLog(recorder, 2));
+    EXPECT_EQ(recorder.error->code(), int(QNetworkReply::TimeoutError));
+
+    // A byte every 20 ms never lets the silence time-out fire: only the deadline ends it, long
+    // before the body is through.
+    QMTestHttpServer::Answer trickle{200, films};
+    trickle.delivery = QMTestHttpServer::Delivery::Trickle;
+    trickle.trickleIntervalMs = 20;
+    server.setAnswer(kNowShowingPath, trickle);
+    requestor.setTimeouts(2000, 300);
+    const qint64 sentBefore = server.bytesSent();
+    provider->sendRequest();
+    ASSERT_TRUE(waitForLog(recorder, 4));
+    EXPECT_EQ(recorder.log, QStringList({"error", "posted", "error", "posted"}));
+    EXPECT_EQ(recorder.error->code(), int(QNetworkReply::TimeoutError));
+    EXPECT_LT(server.bytesSent() - sentBefore, films.size());
+    EXPECT_EQ(requestor.requestsInFlight(), 0);
+}
+
+TEST_F(Transport, ARedirectLoopEndsAfterFiveRedirectsWithOneFailure)
+{
+    server.setHandler([&](const QByteArray &target) {
+        const int hop = target.startsWith("/loop/") ? target.mid(6).toInt() : 0;
+        QMTestHttpServer::Answer redirect{302, {}};
+        redirect.location = server.url(QStringLiteral("/loop/%1").arg(hop + 1)).toUtf8();
+        return redirect;
+    });
+    provider->playListDelegate = &recorder;
+    provider->sendRequest();
+    ASSERT_TRUE(waitForLog(recorder, 2));
+    QTest::qWait(100);
+    EXPECT_EQ(recorder.log, QStringList({"error", "posted"}));
+    EXPECT_EQ(recorder.error->code(), int(QNetworkReply::TooManyRedirectsError));
+    EXPECT_EQ(server.requests().size(), 1 + QMRequestData::kMaxRedirects);
+}
+
+TEST_F(Transport, AnEndlessAnswerIsNotReadFarPastTheCap)
+{
+    // Whatever the system buffers between the two ends comes on top of the cap; an answer read
+    // to its end would be a gigabyte.
+    constexpr qint64 kSlack = 8 * 1024 * 1024;
+    QMTestHttpServer::Answer endless{200, {}};
+    endless.delivery = QMTestHttpServer::Delivery::Endless;
+    server.setAnswer(kNowShowingPath, endless);
+    provider->playListDelegate = &recorder;
+    provider->sendRequest();
+    ASSERT_TRUE(waitForLog(recorder, 2));
+    EXPECT_EQ(recorder.log, QStringList({"failure", "posted"}));
+    EXPECT_LT(server.bytesSent(), QMRequestData::kMaxAnswerBytes + kSlack);
+
+    // One that announces a gigabyte is refused at its headers.
+    endless.declaredLength = qint64(1) << 30;
+    server.setAnswer(kNowShowingPath, endless);
+    const qint64 sentBefore = server.bytesSent();
+    provider->sendRequest();
+    ASSERT_TRUE(waitForLog(recorder, 4));
+    EXPECT_EQ(recorder.log.mid(2), QStringList({"failure", "posted"}));
+    EXPECT_LT(server.bytesSent() - sentBefore, kSlack);
 }

@@ -3,8 +3,10 @@
 #include "QMTestService.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QMutex>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -131,4 +133,54 @@ TEST(ServiceCommandLine, HelpAndBadOptions)
     ASSERT_TRUE(bad.waitForFinished(20000));
     EXPECT_EQ(bad.exitCode(), 2);
     EXPECT_TRUE(bad.readAllStandardError().contains("not a port number"));
+}
+
+TEST(ServiceCommandLine, ASecondServiceOnABusyPortFailsAtOnce)
+{
+    QMTestService first;
+    ASSERT_TRUE(first.isRunning()) << first.log().toStdString();
+    const QString port = QString::number(first.port());
+    QMServiceClient client(first.port());
+    const QString token = client.signIn("demo@example.com", "demo123").first;
+    ASSERT_EQ(
+        client.send(21, {{"memberEncode", token}, {"body", "written before the second"}}).result(),
+        "ture");
+
+    // One on a database of its own, one on the first's database asking to reseed it.
+    QTemporaryDir dir;
+    const QString ownDb = dir.filePath("second.db");
+    for (const QStringList &args :
+         {QStringList{"--port", port, "--db", ownDb},
+          QStringList{"--port", port, "--db", first.databasePath(), "--seed"}}) {
+        QProcess second;
+        second.start(QMTestService::binaryPath(), args);
+        ASSERT_TRUE(second.waitForFinished(20000)) << "it gives up instead of waiting";
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_NE(second.exitCode(), 0);
+        EXPECT_FALSE(second.readAllStandardOutput().contains("listening on"));
+        const QString error = QString::fromUtf8(second.readAllStandardError());
+        EXPECT_TRUE(error.contains("cannot listen on 127.0.0.1:" + port)) << error.toStdString();
+        EXPECT_TRUE(error.contains("in use")) << error.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(ownDb)) << "no database is opened without the port";
+
+    // Every request still reaches the first service and its data, untouched by the reseed.
+    for (int i = 0; i < 20; ++i)
+        ASSERT_EQ(client.send(7, {}).items().size(), 26);
+    EXPECT_TRUE(postsOf(client, "5001").contains("written before the second"));
+}
+
+TEST(ServiceLog, AnUnreadLogNeverHoldsUpTheAnswers)
+{
+    // Nothing reads the service's stderr pipe while the requests run (no event loop here), so
+    // the lines outgrow the pipe's buffer many times over.
+    QMTestService service;
+    ASSERT_TRUE(service.isRunning()) << service.log().toStdString();
+    QMServiceClient client(service.port());
+    const int requests = 3000;
+    for (int i = 0; i < requests; ++i)
+        ASSERT_EQ(client.send(9, {{"citycode", "310000"}}).items().size(), 16) << "request " << i;
+
+    // Every line arrives once the log is read.
+    EXPECT_EQ(service.log().count("/shanghai/api/common/county.xhtml 200 ok"), requests);
 }

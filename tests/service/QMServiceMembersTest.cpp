@@ -1,9 +1,14 @@
 #include "QMServiceDatabase.h"
 #include "QMServiceSuite.h"
 
+#include <QMutex>
 #include <QSet>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -355,4 +360,39 @@ TEST_F(ServiceMembers, AreasNarrowTheSquare)
     const auto nearby =
         client->send(15, {{"pointx", "121.474"}, {"pointy", "31.230"}, {"R", "3000"}});
     EXPECT_EQ(nearby.items().first().value("memberid"), "5001") << "nearest first";
+}
+
+TEST_F(ServiceMembers, WritesFromManyConnectionsAtOnceAllSucceed)
+{
+    // Each write reads first; one that kept its read open while writing failed with "database is
+    // locked" as soon as another connection had written in between.
+    std::atomic<int> failed{0};
+    QMutex mutex;
+    QString firstFailure;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 8; ++t) {
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < 8; ++i) {
+                const QString text = QString("并发 %1-%2").arg(t).arg(i);
+                const QList<QMServiceClient::Answer> answers = {
+                    client->send(13, samples->values(13)),
+                    client->send(20, {{"commentid", samples->thread},
+                                      {"memberEncode", samples->token},
+                                      {"body", text}}),
+                    client->send(24, {{"memberEncode", samples->token}, {"mpid", samples->mpid}}),
+                    client->send(21, {{"memberEncode", samples->token}, {"body", text}}),
+                };
+                for (const auto &answer : answers) {
+                    if (answer.status == 200 && answer.error().isEmpty())
+                        continue;
+                    QMutexLocker lock(&mutex);
+                    if (failed++ == 0)
+                        firstFailure = QString::number(answer.status) + ' ' + answer.body;
+                }
+            }
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    EXPECT_EQ(failed, 0) << firstFailure.toStdString();
 }

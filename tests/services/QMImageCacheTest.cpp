@@ -1,14 +1,17 @@
 #include "services/QMDocumentsDirectory.h"
 #include "services/QMImageCache.h"
+#include "services/QMImageDecoder.h"
 #include "services/QMImageLoaderOperation.h"
 
 #include "QMTestDocuments.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,6 +21,7 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <map>
 #include <mutex>
@@ -41,10 +45,45 @@ QByteArray pngBytes(const QColor &color, QSize size = QSize(30, 45))
     return bytes;
 }
 
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// A true grey PNG of the given size, all black: a few kilobytes that decode to width x height
+// bytes.
+QByteArray blackGreyPng(quint32 width, quint32 height)
+{
+    auto chunk = [](const QByteArray &type, const QByteArray &data) {
+        QByteArray out;
+        QDataStream stream(&out, QIODevice::WriteOnly);
+        stream << quint32(data.size());
+        out += type + data;
+        QDataStream(&out, QIODevice::Append) << crc32(type + data);
+        return out;
+    };
+    QByteArray header;
+    QDataStream(&header, QIODevice::WriteOnly)
+        << width << height << quint8(8) << quint8(0) << quint8(0) << quint8(0) << quint8(0);
+    // Each row: filter byte 0, then width zero bytes. qCompress puts a length before zlib's data.
+    const QByteArray rows(qsizetype(height) * (width + 1), '\0');
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) +
+           chunk("IDAT", qCompress(rows, 9).mid(4)) + chunk("IEND", {});
+}
+
 // A picture server on a loopback port, on its own threads, so it answers while the test's main
 // thread waits. Every path gets a PNG of a colour of its own, except:
 //   /html/...   an HTML page         /big/...    3 MiB with its length announced
 //   /chunked/...  3 MiB, no length   /slow/...   nothing until release() or the end
+//   /endless/...  filler without end, no length     /declared/... a length of 1 GiB, filler
+//   /redirect/N/... sends on to /redirect/N+1/...   /giant/...  a PNG of 5600 x 5600
+//   .../tall/... a PNG of 600 x 800 (also after /slow/)
 class PictureServer
 {
 public:
@@ -56,7 +95,28 @@ public:
                 ++m_hits[request.path];
             }
             const std::string &path = request.path;
-            if (path.starts_with("/html/")) {
+            const auto pour = [this](size_t, httplib::DataSink &sink) {
+                static const std::string filler(64 * 1024, 'z');
+                if (m_poured >= (qint64(1) << 30) || !sink.write(filler.data(), filler.size()))
+                    return false;
+                m_poured += qint64(filler.size());
+                return true;
+            };
+            if (path.starts_with("/endless/")) {
+                response.set_chunked_content_provider("image/png", pour);
+            } else if (path.starts_with("/declared/")) {
+                response.set_content_provider(
+                    size_t(1) << 30, "image/png",
+                    [pour](size_t offset, size_t, httplib::DataSink &sink) {
+                        return pour(offset, sink);
+                    });
+            } else if (path.starts_with("/redirect/")) {
+                const int hop = std::stoi(path.substr(10));
+                response.set_redirect("/redirect/" + std::to_string(hop + 1) + "/p.png");
+            } else if (path.starts_with("/giant/")) {
+                static const QByteArray giant = blackGreyPng(5600, 5600);
+                response.set_content(giant.constData(), size_t(giant.size()), "image/png");
+            } else if (path.starts_with("/html/")) {
                 response.set_content("<html><body>Not found</body></html>", "text/html");
             } else if (path.starts_with("/big/")) {
                 response.set_content(std::string(3 * 1024 * 1024, 'x'), "image/png");
@@ -75,7 +135,9 @@ public:
                     std::unique_lock lock(m_mutex);
                     m_released.wait(lock, [this] { return m_release; });
                 }
-                const QByteArray png = pngBytes(colorForPath(path));
+                const bool tall = path.find("/tall/") != std::string::npos;
+                const QByteArray png =
+                    pngBytes(colorForPath(path), tall ? QSize(600, 800) : QSize(30, 45));
                 response.set_content(png.constData(), size_t(png.size()), "image/png");
             }
         });
@@ -104,6 +166,16 @@ public:
         return m_hits[path];
     }
 
+    // Filler bytes the server handed to the connection so far.
+    qint64 poured() const { return m_poured; }
+
+    // /slow/ waits again, until the next release().
+    void hold()
+    {
+        std::lock_guard lock(m_mutex);
+        m_release = false;
+    }
+
     void release()
     {
         std::lock_guard lock(m_mutex);
@@ -119,6 +191,7 @@ private:
     std::condition_variable m_released;
     bool m_release = false;
     std::map<std::string, int> m_hits;
+    std::atomic<qint64> m_poured = 0;
 };
 
 class Requestor : public QObject, public QMImageCacheDelegate
@@ -444,6 +517,113 @@ TEST_F(ImageCacheTest, ASilentServerFailsAfterTheTimeOut)
     auto requestor = fetch(server.url("/slow/silent.png"));
     EXPECT_EQ(requestor->failures.size(), 1);
     EXPECT_TRUE(cache()->indexEntries().isEmpty());
+}
+
+TEST_F(ImageCacheTest, EndlessBodiesStopAtTheCapAsTheyArrive)
+{
+    // What the system buffers between the two ends comes on top of the cap; a body read to its
+    // end would be a gigabyte.
+    constexpr qint64 kSlack = 16 * 1024 * 1024;
+    for (const char *path : {"/endless/poster.png", "/declared/poster.png"}) {
+        const qint64 before = server.poured();
+        auto requestor = fetch(server.url(path));
+        EXPECT_EQ(requestor->failures.size(), 1) << path;
+        EXPECT_LT(server.poured() - before, QMImageLoaderOperation::MaximumBodySize + kSlack)
+            << path;
+    }
+    EXPECT_TRUE(cache()->indexEntries().isEmpty());
+}
+
+TEST_F(ImageCacheTest, ARedirectLoopEndsAfterFiveRedirects)
+{
+    auto requestor = fetch(server.url("/redirect/0/p.png"));
+    EXPECT_EQ(requestor->failures.size(), 1);
+    QTest::qWait(100);
+    EXPECT_EQ(server.hits("/redirect/5/p.png"), 1);
+    EXPECT_EQ(server.hits("/redirect/6/p.png"), 0);
+    EXPECT_EQ(requestor->calls(), 1);
+}
+
+TEST_F(ImageCacheTest, APictureDeclaringAnOutsizeSizeIsRefusedWithoutDecoding)
+{
+    // 5600 x 5600 in a few kilobytes. Decoding it would run into Qt's allocation limit, lowered
+    // here so that Qt says so; a picture refused by its header first leaves Qt nothing to say.
+    static std::atomic<int> rejections = 0;
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(8);
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) {
+            if (text.contains(QLatin1String("allocation limit")))
+                ++rejections;
+        });
+    auto requestor = fetch(server.url("/giant/huge.png"));
+    qInstallMessageHandler(previous);
+    QImageReader::setAllocationLimit(limit);
+
+    EXPECT_EQ(requestor->failures.size(), 1);
+    EXPECT_EQ(rejections, 0);
+    EXPECT_TRUE(cache()->indexEntries().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(documents.filePath("huge.png")));
+}
+
+TEST_F(ImageCacheTest, PicturesAreDecodedNoLargerThanTheirRequestorShowsThem)
+{
+    const QString url = server.url("/tall/m1.png"); // 600 x 800
+    Requestor cover;
+    EXPECT_TRUE(cache()->requestorImageUrl(&cover, url, QSize(150, 200)).isNull());
+    ASSERT_TRUE(waitFor([&] { return cover.calls() == 1; }));
+    ASSERT_EQ(cover.images.size(), 1);
+    EXPECT_EQ(cover.images[0].second.size(), QSize(150, 200));
+    EXPECT_EQ(cover.images[0].second.pixelColor(75, 100), colorForPath("/tall/m1.png"));
+
+    // The file keeps the picture as it came: another screen reads it at the size it shows.
+    Requestor other;
+    EXPECT_EQ(cache()->requestorImageUrl(&other, url).size(), QSize(600, 800));
+    EXPECT_EQ(cache()->requestorImageUrl(&other, url, QSize(100, 131)).size(), QSize(100, 133));
+    EXPECT_EQ(cache()->requestorImageUrl(&other, url, QSize(900, 900)).size(), QSize(600, 800));
+    EXPECT_EQ(server.hits("/tall/m1.png"), 1);
+}
+
+TEST_F(ImageCacheTest, OneDownloadIsDecodedLargeEnoughForEveryoneWaitingForIt)
+{
+    const QString url = server.url("/slow/tall/m2.png");
+    Requestor small, large, whole;
+    cache()->requestorImageUrl(&small, url, QSize(150, 200));
+    cache()->requestorImageUrl(&large, url, QSize(300, 400));
+    server.release();
+    ASSERT_TRUE(waitFor([&] { return small.calls() == 1 && large.calls() == 1; }));
+    EXPECT_EQ(small.images.at(0).second.size(), QSize(300, 400));
+    EXPECT_EQ(large.images.at(0).second.size(), QSize(300, 400));
+
+    // Whoever wants the whole picture gets it whole.
+    server.hold();
+    const QString other = server.url("/slow/tall/m3.png");
+    cache()->requestorImageUrl(&small, other, QSize(150, 200));
+    cache()->requestorImageUrl(&whole, other);
+    server.release();
+    ASSERT_TRUE(waitFor([&] { return small.calls() == 2 && whole.calls() == 1; }));
+    EXPECT_EQ(whole.images.at(0).second.size(), QSize(600, 800));
+    EXPECT_EQ(server.hits("/slow/tall/m2.png"), 1);
+}
+
+TEST(ImageDecoder, DecodesJustLargeEnoughToCoverItsBoxWithinTheLimits)
+{
+    EXPECT_EQ(QMImageDecoder::decodedSize({600, 800}, {150, 200}), QSize(150, 200));
+    EXPECT_EQ(QMImageDecoder::decodedSize({800, 600}, {150, 200}), QSize(266, 200));
+    EXPECT_EQ(QMImageDecoder::decodedSize({100, 100}, {150, 200}), QSize(100, 100));
+    EXPECT_EQ(QMImageDecoder::decodedSize({600, 800}, {}), QSize(600, 800));
+
+    EXPECT_TRUE(QMImageDecoder::isAcceptableSize({4096, 1024}));
+    EXPECT_FALSE(QMImageDecoder::isAcceptableSize({4097, 10}));
+    EXPECT_FALSE(QMImageDecoder::isAcceptableSize({2048, 2049}));
+    EXPECT_FALSE(QMImageDecoder::isAcceptableSize({0, 0}));
+    EXPECT_FALSE(QMImageDecoder::isAcceptableSize({}));
+
+    EXPECT_EQ(QMImageDecoder::decode(pngBytes(Qt::red, {600, 800}), {150, 200}).size(),
+              QSize(150, 200));
+    EXPECT_TRUE(QMImageDecoder::decode(blackGreyPng(5600, 5600)).isNull());
+    EXPECT_TRUE(QMImageDecoder::decode(pngBytes(Qt::red).left(40)).isNull());
+    EXPECT_TRUE(QMImageDecoder::decode("<html></html>").isNull());
 }
 
 TEST(ImageCachePaths, TheFileIsTheLastComponentOfTheAddress)
