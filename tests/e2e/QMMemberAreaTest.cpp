@@ -1,5 +1,9 @@
 #include "app/QMDataContext.h"
 #include "app/QMMainAppDelegate.h"
+#include "cinemas/MpiList.h"
+#include "cinemas/QMMovieToFSCProvider.h"
+#include "films/QMMovieViewController.h"
+#include "members/Agenda.h"
 #include "kit/QMActivityIndicatorView.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMBarButton.h"
@@ -16,8 +20,10 @@
 #include "members/QMUserSetView.h"
 #include "net/QMDataProvider.h"
 #include "services/QMResourceImages.h"
+#include "ticketing/QMMovieBuyTicketViewController.h"
 
 #include "QMAppTestCase.h"
+#include "QMTestRecorders.h"
 
 #include <QTest>
 
@@ -67,6 +73,25 @@ protected:
         return settings;
     }
 
+    // A screening of today at a cinema of the service, and the cinema.
+    static std::pair<std::shared_ptr<Mpi>, std::shared_ptr<SimpleCinema>> screeningOfToday()
+    {
+        for (const std::shared_ptr<SimpleCinema> &cinema : serviceCatalogue()) {
+            ScreeningRecorder recorder;
+            QMMovieToFSCProvider *provider =
+                QMDataContext::CurrentDataContext()->movieToFSCProvider();
+            provider->fscDelegate = &recorder;
+            provider->requestToPlayInfoForCinema(cinema->cinemaid, QString());
+            if (!recorder.waitForCalls() || !recorder.record)
+                continue;
+            for (const std::shared_ptr<Mpi> &screening : recorder.record->mpiArray) {
+                if (screening && !screening->mpid.isEmpty())
+                    return {screening, cinema};
+            }
+        }
+        return {};
+    }
+
     static void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     static void typeInto(QMTextField *field, const QString &text)
     {
@@ -85,6 +110,43 @@ protected:
         return shown.isEmpty() ? nullptr : shown.last();
     }
 };
+
+TEST_F(MemberArea, APlanAddedOnTheScreeningChoiceIsFoundInMyLife)
+{
+    signInOnTheMemberTab();
+    const auto [screening, cinema] = screeningOfToday();
+    ASSERT_TRUE(screening) << "the service plans screenings for today";
+
+    tapTab(0);
+    auto owned = std::make_unique<QMMovieBuyTicketViewController>();
+    owned->selectMpi = screening;
+    owned->selectCiname = cinema;
+    QMMovieBuyTicketViewController *choice = owned.get();
+    QMNavigationController *films = delegate->movieViewController()->navigationController();
+    films->push(std::move(owned), false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return choice->addMyLiveButton(); }));
+    click(choice->addMyLiveButton());
+    ASSERT_TRUE(QTest::qWaitFor([] { return alert(); }, 15000));
+    EXPECT_EQ(alert()->message(), QStringLiteral("添加到我的生活成功！"));
+    alert()->clickButton();
+
+    EXPECT_EQ(delegate->tabController()->selectedIndex(), 2);
+    QMMyLiveView *plans = hub()->myLiveView();
+    EXPECT_EQ(hub()->frontSection(), plans);
+    const QString words =
+        QStringLiteral("在%1 ").arg(cinema->cinemaname) +
+        QStringLiteral("%1 看《%2》").arg(screening->playroom, screening->moviename);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (const auto &plan : plans->myLiveArray()) {
+                if (plan->body == words)
+                    return true;
+            }
+            return false;
+        },
+        15000))
+        << words.toStdString();
+}
 
 TEST_F(MemberArea, TheDemoMembersProfilePlansAndRepliesThroughTheTab)
 {
