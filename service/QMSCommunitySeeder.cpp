@@ -224,7 +224,8 @@ void seedComments(QMSConnection &db, QMSDice &dice, const QDateTime &now,
             const auto &[screening, film, name] = dice.pick(yesterday);
             const int at =
                 post(someone(), "movie", std::to_string(film),
-                     "刚看完《" + name + "》，" + dice.pick(QMSSampleData::filmComments()));
+                     "刚看完《" + name + "》，"
+                         + replaced(dice.pick(QMSSampleData::filmComments()), "{film}", name));
             drafts[static_cast<size_t>(at)].screening = screening;
             drafts[static_cast<size_t>(at)].minutesAgo = dice.between(60, 20 * 60);
         }

@@ -107,10 +107,10 @@ void QMSMemberHandler::registerMember(QMSContext &context)
     const std::string nickname = context.text("nickname");
     if (!isEmail(email))
         throw QMSRefusal(400, "邮箱格式不正确");
-    if (QMSTextRules::utf16Length(password) < 6 || QMSTextRules::utf16Length(password) > 32)
+    if (QMSTextRules::characterCount(password) < 6 || QMSTextRules::characterCount(password) > 32)
         throw QMSRefusal(400, "密码长度应为6到32位");
     // Mentions are found as "@" + nickname in posts, so a nickname holds no "@" and no blank.
-    if (nickname.empty() || QMSTextRules::utf16Length(nickname) > 16 ||
+    if (nickname.empty() || QMSTextRules::characterCount(nickname) > 16 ||
         nickname.find_first_of("@ \t\r\n") != std::string::npos ||
         nickname.find("\u3000") != std::string::npos)
         throw QMSRefusal(400, "昵称应为1到16个字，不含空格和@");

@@ -2,16 +2,14 @@
 
 #include "QMSRefusal.h"
 
-int QMSTextRules::utf16Length(std::string_view utf8)
+int QMSTextRules::characterCount(std::string_view utf8)
 {
-    int units = 0;
+    int characters = 0;
     for (unsigned char c : utf8) {
         if ((c & 0xc0) != 0x80)
-            ++units; // the first byte of each character
-        if ((c & 0xf8) == 0xf0)
-            ++units; // outside the basic plane: a surrogate pair
+            ++characters; // the first byte of each character
     }
-    return units;
+    return characters;
 }
 
 bool QMSTextRules::isBlank(std::string_view utf8)
@@ -35,7 +33,7 @@ void QMSTextRules::checkBody(std::string_view body, bool mayBeEmpty)
 {
     if (!mayBeEmpty && isBlank(body))
         throw QMSRefusal(400, "内容不能为空");
-    if (utf16Length(body) > maxBody)
+    if (characterCount(body) > maxBody)
         throw QMSRefusal(400, "内容不能超过140个字");
 }
 

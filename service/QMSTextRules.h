@@ -7,11 +7,11 @@
 class QMSTextRules
 {
 public:
-    // Length as the client counts it: UTF-16 units.
-    static int utf16Length(std::string_view utf8);
+    // Length as the client counts it: characters (code points), so an emoji counts once.
+    static int characterCount(std::string_view utf8);
     // Nothing but spaces, tabs, line breaks or ideographic spaces.
     static bool isBlank(std::string_view utf8);
-    // Refuses (QMSRefusal) a body that is blank (unless allowed) or longer than 140 units.
+    // Refuses (QMSRefusal) a body that is blank (unless allowed) or longer than 140 characters.
     static void checkBody(std::string_view body, bool mayBeEmpty);
     // A mainland mobile number: 11 digits starting 13 to 19.
     static bool isMobile(std::string_view text);

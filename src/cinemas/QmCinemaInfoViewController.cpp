@@ -8,6 +8,8 @@
 #include "cinemas/QMMovieOnFSCProvider.h"
 #include "comments/InsertData.h"
 #include "comments/QMCinemaCommentViewController.h"
+#include "films/QMMovieTaxisViewController.h"
+#include "films/movie.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMNavigationController.h"
@@ -180,9 +182,13 @@ void QmCinemaInfoViewController::infoPressedSwitch()
 
 void QmCinemaInfoViewController::openScheduleForFilm(int index)
 {
-    if (index < 0 || index >= _mpiArray.size())
+    QMNavigationController *stack = navigationController();
+    if (index < 0 || index >= _mpiArray.size() || !stack)
         return;
-    // Opens the film's schedule at this cinema.
+    auto schedule = std::make_unique<QMMovieTaxisViewController>();
+    schedule->selectCinema = std::make_shared<SimpleCinema>(*selectCinema);
+    schedule->selectMovie = std::make_shared<movie>(*_mpiArray[index]);
+    stack->push(std::move(schedule), true);
 }
 
 void QmCinemaInfoViewController::userComment()

@@ -8,6 +8,8 @@
 #include "kit/QMMapAnnotation.h"
 #include "cinemas/QmCinemaInfoViewController.h"
 #include "comments/QMCinemaCommentViewController.h"
+#include "films/QMMovieTaxisViewController.h"
+#include "films/movie.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMNavigationBar.h"
 #include "kit/QMNavigationController.h"
@@ -246,6 +248,18 @@ TEST_F(CinemaDetails, ShowItsFilmsItsCommentsPageByPageAndItsDescription)
     EXPECT_TRUE(table->isScrollEnabled());
     ASSERT_TRUE(details->filmStrip());
     EXPECT_EQ(details->filmStrip()->slotViews().size(), films);
+
+    // A film of the strip opens its schedule at this cinema.
+    const int last = films - 1;
+    strip = details->filmStrip();
+    strip->scrollView()->setContentOffset(strip->scrollView()->maximumContentOffset());
+    click(strip->posterButton(last));
+    auto *schedule = top<QMMovieTaxisViewController>();
+    ASSERT_TRUE(schedule);
+    EXPECT_EQ(schedule->selectMovie->movieid, details->mpiArray()[last]->movieid);
+    EXPECT_EQ(schedule->selectCinema->cinemaid, listed.cinemaid);
+    stack->pop(false);
+    ASSERT_EQ(top<QmCinemaInfoViewController>(), details);
 
     // Its place on the map.
     click(details->mapButton());

@@ -1,3 +1,4 @@
+#include "QMServiceDatabase.h"
 #include "QMServiceSuite.h"
 
 #include <QImage>
@@ -216,4 +217,13 @@ TEST_F(ServiceAnswers, SeatMapsFitTheirGrid)
     EXPECT_GT(locked, 0);
     EXPECT_GT(aisleRows, 0) << "some hall of the cinema has a cross aisle";
     EXPECT_GE(samples->freeSeats.size(), 30);
+}
+
+TEST_F(ServiceAnswers, SeededTextsHaveEveryPlaceholderFilledIn)
+{
+    const QStringList left = QMServiceDatabase::rows(
+        service->databasePath(),
+        "SELECT body FROM comments WHERE body LIKE '%{film}%' OR body LIKE '%{cinema}%' "
+        "OR body LIKE '%{nick}%'");
+    EXPECT_TRUE(left.isEmpty()) << left.join('\n').toStdString();
 }

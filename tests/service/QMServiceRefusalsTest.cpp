@@ -124,9 +124,11 @@ TEST_F(ServiceRefusals, LongValuesAreRefusedAndTexts140CharactersAreKept)
     expectRefused(client->send(21, comment), "内容不能超过140个字");
     comment.insert("body", QString(140, QChar(0x597d)));
     EXPECT_EQ(client->send(21, comment).result(), "ture");
-    // Two UTF-16 units each, as the client counts.
-    comment.insert("body", QString::fromUtf8("🎬").repeated(71));
-    expectRefused(client->send(21, comment));
+    // Characters, as the client counts them: an emoji is one, though two UTF-16 units.
+    comment.insert("body", QString::fromUtf8("🎬").repeated(140));
+    EXPECT_EQ(client->send(21, comment).result(), "ture");
+    comment.insert("body", QString::fromUtf8("🎬").repeated(141));
+    expectRefused(client->send(21, comment), "内容不能超过140个字");
 }
 
 TEST_F(ServiceRefusals, UnknownPathsAre404)
