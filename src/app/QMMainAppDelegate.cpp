@@ -92,6 +92,13 @@ QMMovieViewController *QMMainAppDelegate::movieViewController() const
                  : nullptr;
 }
 
+QMMyQuelmaViewController *QMMainAppDelegate::myQuelmaViewController() const
+{
+    return m_tabController
+               ? QMMyQuelmaViewController::inTab(m_tabController->viewControllers().value(2))
+               : nullptr;
+}
+
 bool QMMainAppDelegate::tabBarControllerShouldSelectViewController(QMTabBarController *controller,
                                                                    QMViewController *viewController)
 {

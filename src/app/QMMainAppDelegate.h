@@ -9,6 +9,7 @@
 #include <memory>
 
 class QMMovieViewController;
+class QMMyQuelmaViewController;
 class QMTabBarController;
 class QMWindow;
 
@@ -37,6 +38,8 @@ public:
     QMWindow *window() const { return m_window.get(); }
     QMTabBarController *tabController() const { return m_tabController.get(); }
     QMMovieViewController *movieViewController() const;
+    // The member tab's hub.
+    QMMyQuelmaViewController *myQuelmaViewController() const;
     QMLoadingView *loadingView() const { return m_loadingView; }
 
     bool tabBarControllerShouldSelectViewController(QMTabBarController *controller,

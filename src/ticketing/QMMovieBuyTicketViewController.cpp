@@ -12,6 +12,7 @@
 #include "kit/QMTabBarController.h"
 #include "members/QMAgendaAddProvider.h"
 #include "members/QMLoginProvider.h"
+#include "members/QMMyQuelmaViewController.h"
 #include "services/QMDateFormater.h"
 #include "services/QMResourceImages.h"
 #include "services/QMViewBusyBee.h"
@@ -185,5 +186,9 @@ void QMMovieBuyTicketViewController::showPlansInMemberArea()
     if (!tabs)
         return;
     tabs->setSelectedIndex(int(tabs->viewControllers().size()) - 1);
-    // The hub opens its list of plans here once it has one (selectMap, then selectLive).
+    if (QMMyQuelmaViewController *hub =
+            QMMyQuelmaViewController::inTab(tabs->selectedViewController())) {
+        hub->selectMap();
+        hub->selectLive();
+    }
 }
