@@ -2,6 +2,7 @@
 
 #include "services/QMDocumentsDirectory.h"
 #include "services/QMImageLoaderOperation.h"
+#include "services/QMThreadHandOver.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
+#include <QRunnable>
 #include <QSaveFile>
 #include <QThread>
 
@@ -26,6 +28,26 @@ std::unique_ptr<QMImageCache> &instance()
 const QString indexFileName = QStringLiteral("imageDict");
 // A real index holds 100 short entries; anything much larger is not ours.
 constexpr qint64 MaximumIndexFileSize = 1024 * 1024;
+
+// One download on the pool. The loader is complete before the task is queued, which is what
+// ThreadSanitizer is told.
+class LoadTask final : public QRunnable
+{
+public:
+    explicit LoadTask(std::shared_ptr<QMImageLoaderOperation> loader)
+        : m_loader(std::move(loader))
+    {
+        QMThreadHandOver::handOver();
+    }
+    void run() override
+    {
+        QMThreadHandOver::takeOver();
+        m_loader->main();
+    }
+
+private:
+    std::shared_ptr<QMImageLoaderOperation> m_loader;
+};
 
 bool isMainThread()
 {
@@ -119,7 +141,7 @@ QImage QMImageCache::requestorImageUrl(QMImageCacheDelegate *requestor, const QS
         QMImageLoaderOperationDelegate *delegate = this;
         auto loader = std::make_shared<QMImageLoaderOperation>(url, delegate, m_downloadTimeoutMs);
         m_loaders.insert(url, loader);
-        m_imageLoadindQueue.start([loader] { loader->main(); });
+        m_imageLoadindQueue.start(new LoadTask(loader));
     }
     return {};
 }
@@ -140,9 +162,10 @@ void QMImageCache::didReceiveImageForUrl(const QByteArray &bytes, const QString 
         if (!m_closing)
             storeLocked(url, bytes);
     }
-    // Handed over after the lock is released: the main thread may be waiting for it.
-    QMetaObject::invokeMethod(
-        this, [this, url, image] { deliver(url, image); }, Qt::QueuedConnection);
+    // Handed over after the lock is released: the main thread may be waiting for it. Queued by
+    // name, so that Qt itself copies the arguments into the call.
+    QMetaObject::invokeMethod(this, "deliver", Qt::QueuedConnection, Q_ARG(QString, url),
+                              Q_ARG(QImage, image));
 }
 
 void QMImageCache::didReveivedErrorForUrl(const std::optional<QMError> &, const QString &url)
@@ -150,8 +173,8 @@ void QMImageCache::didReveivedErrorForUrl(const std::optional<QMError> &, const 
     if (m_closing)
         return;
     // A null picture is the failure; it carries no error object.
-    QMetaObject::invokeMethod(
-        this, [this, url] { deliver(url, {}); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, "deliver", Qt::QueuedConnection, Q_ARG(QString, url),
+                              Q_ARG(QImage, QImage()));
 }
 
 void QMImageCache::deliver(const QString &url, const QImage &image)

@@ -79,7 +79,8 @@ private:
 
     void storeLocked(const QString &url, const QByteArray &bytes);
     qsizetype indexOfLocked(const QString &url) const;
-    void deliver(const QString &url, const QImage &image);
+    // On the main thread, queued by the workers.
+    Q_INVOKABLE void deliver(const QString &url, const QImage &image);
 
     QList<Entry> m_imageDict;    // oldest use first; at most MaximumImageCount
     quint64 m_indexRevision = 0; // counts changes of m_imageDict
