@@ -64,8 +64,8 @@ for t in "${targets[@]}"; do
     rc=0
     build-fuzz/bin/qm-fuzz-"$t" "${common[@]}" -max_total_time="$seconds" \
         -artifact_prefix="$findings/" "$work" fuzz/corpus/"$t" >"$log" 2>&1 || rc=$?
-    execs=$(sed -nE 's/^stat::number_of_executed_units: ([0-9]+)/\1/p' "$log")
-    rate=$(sed -nE 's/^stat::average_exec_per_sec: ([0-9]+)/\1/p' "$log")
+    execs=$(sed -nE 's/^stat::number_of_executed_units:\s+([0-9]+)/\1/p' "$log")
+    rate=$(sed -nE 's/^stat::average_exec_per_sec:\s+([0-9]+)/\1/p' "$log")
     last=$(grep -E '^#[0-9]+.*cov: ' "$log" | tail -1 || true)
     cov=$(sed -nE 's/.*cov: ([0-9]+).*/\1/p' <<<"$last")
     ft=$(sed -nE 's/.*ft: ([0-9]+).*/\1/p' <<<"$last")
