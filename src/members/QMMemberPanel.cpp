@@ -60,7 +60,10 @@ void QMMemberPanel::doReturn()
     if (m_leaving)
         return;
     m_leaving = true;
-    QMViewNavigation::popSelf(this);
+    if (m_presented)
+        QMViewNavigation::dismissSelf(this);
+    else
+        QMViewNavigation::popSelf(this);
 }
 
 void QMMemberPanel::pushView(QWidget *from, QMMemberPanel *page)
@@ -87,6 +90,8 @@ void QMMemberPanel::presentView(QWidget *from, QWidget *page)
         page->deleteLater();
         return;
     }
+    if (auto *panel = qobject_cast<QMMemberPanel *>(page))
+        panel->m_presented = true;
     page->move(kFrame.topLeft());
     QMViewNavigation::presentView(host, page);
     if (auto *window = qobject_cast<QMWindow *>(host))

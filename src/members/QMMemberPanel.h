@@ -28,7 +28,8 @@ public:
     QString title() const;
     void setTitle(const QString &title);
 
-    // Slides this page out to the right; it is deleted when it has gone.
+    // Slides this page out the way it came (to the right, or down when it was raised); it is
+    // deleted when it has gone.
     void doReturn();
     // From doReturn on.
     bool isLeaving() const { return m_leaving; }
@@ -48,4 +49,5 @@ private:
     QMBarButton *m_returnButton;
     QMLabel *m_doLabel;
     bool m_leaving = false;
+    bool m_presented = false;
 };
