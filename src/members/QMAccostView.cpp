@@ -2,17 +2,18 @@
 
 #include "comments/Comment.h"
 #include "comments/QMPostingForm.h"
-#include "kit/QMTextView.h"
+#include "members/QMMySayInfoView.h"
 
 QMAccostView::QMAccostView(std::shared_ptr<Comment> post, QWidget *parent)
     : QMPostingView(QStringLiteral("与%1搭话").arg(post ? post->nickname : QString()), 150, 240,
-                    Arrival::Pushed, parent)
+                    parent)
     , m_selectComment(std::move(post))
 {
     form()->setSuccessMessage(QStringLiteral("搭话成功！"));
     form()->setBusyView(this);
     form()->setSuccessAction([this] {
-        reloadSayInfo();
+        if (sayInfoView)
+            sayInfoView->mySayList();
         doReturn();
     });
 }
@@ -21,9 +22,4 @@ void QMAccostView::submitAccost()
 {
     if (m_selectComment)
         form()->sendReply(m_selectComment->commentid);
-}
-
-void QMAccostView::reloadSayInfo()
-{
-    // The post's details list their replies again once they are on main.
 }

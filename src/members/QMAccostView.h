@@ -7,9 +7,10 @@
 #include <memory>
 
 class Comment;
+class QMMySayInfoView;
 
-// A reply to a post ("与%@搭话"), pushed from the post's details, which list the replies again
-// once it has gone through.
+// A reply to a post ("与%@搭话"), pushed from the post's details (sayInfoView), which list the
+// replies again once it has gone through.
 class QMAccostView : public QMPostingView
 {
     Q_OBJECT
@@ -21,14 +22,12 @@ public:
     std::shared_ptr<Comment> selectComment() const { return m_selectComment; }
     QString accostText() const { return acceptedText(); }
 
-    // The post's details that opened this view.
-    QPointer<QWidget> sayInfoView;
+    // The post's details that opened this page.
+    QPointer<QMMySayInfoView> sayInfoView;
 
     void submitAccost();
     void submit() override { submitAccost(); }
 
 private:
-    void reloadSayInfo();
-
     std::shared_ptr<Comment> m_selectComment;
 };

@@ -14,7 +14,7 @@ QMMemberBar::QMMemberBar(QWidget *parent)
                                      QMKitStyle::boldSystemFont(18), Qt::white))
 {
     setGeometry(0, 0, parent ? parent->width() : 320, kHeight);
-    m_returnButton->setGeometry(6, 7, 52, 30);
+    m_returnButton->setGeometry(5, 7, 52, 30);
     m_doLabel->setAlignment(Qt::AlignCenter);
     connect(m_returnButton, &QAbstractButton::clicked, this, &QMMemberBar::returnTapped);
 }

@@ -4,7 +4,7 @@
 #include "kit/QMKitStyle.h"
 #include "kit/QMLabel.h"
 #include "kit/QMWindow.h"
-#include "services/QMResourceImages.h"
+#include "members/QMMemberBar.h"
 #include "services/QMViewNavigation.h"
 
 namespace {
@@ -21,37 +21,35 @@ QWidget *hostOf(QWidget *from)
 
 QMMemberPanel::QMMemberPanel(QWidget *parent)
     : QWidget(parent)
-    , m_returnButton(new QMBarButton(
-          QString(), QMResourceImages::named(QStringLiteral("btn_return.png")), this))
-    , m_doLabel(QMKitStyle::addLabel(this, QRect(62, 0, 196, kBarHeight),
-                                     QMKitStyle::boldSystemFont(18), Qt::white))
+    , m_bar(new QMMemberBar(this))
 {
     setGeometry(kFrame);
     QMKitStyle::setBackgroundColor(this, Qt::white);
-
-    auto *bar = new QLabel(this);
-    bar->setGeometry(0, 0, width(), kBarHeight);
-    bar->setScaledContents(true);
-    bar->setPixmap(
-        QPixmap::fromImage(QMResourceImages::named(QStringLiteral("btn_myQuelm_bar.png"))));
-    bar->lower();
-
-    m_returnButton->setObjectName(QStringLiteral("doReturn"));
-    m_returnButton->setGeometry(5, 7, 52, 30);
-    connect(m_returnButton, &QAbstractButton::clicked, this, &QMMemberPanel::doReturn);
-    m_doLabel->setAlignment(Qt::AlignCenter);
+    m_bar->setGeometry(0, 0, width(), kBarHeight);
+    m_bar->returnButton()->setObjectName(QStringLiteral("doReturn"));
+    connect(m_bar, &QMMemberBar::returnTapped, this, &QMMemberPanel::doReturn);
 }
 
 QMMemberPanel::~QMMemberPanel() = default;
 
+QMLabel *QMMemberPanel::doLabel() const
+{
+    return m_bar->doLabel();
+}
+
+QMBarButton *QMMemberPanel::returnButton() const
+{
+    return m_bar->returnButton();
+}
+
 QString QMMemberPanel::title() const
 {
-    return m_doLabel->text();
+    return m_bar->doLabel()->text();
 }
 
 void QMMemberPanel::setTitle(const QString &title)
 {
-    m_doLabel->setText(title);
+    m_bar->setTitle(title);
 }
 
 void QMMemberPanel::doReturn()
@@ -60,7 +58,10 @@ void QMMemberPanel::doReturn()
     if (m_leaving)
         return;
     m_leaving = true;
-    QMViewNavigation::popSelf(this);
+    if (m_presented)
+        QMViewNavigation::dismissSelf(this);
+    else
+        QMViewNavigation::popSelf(this);
 }
 
 void QMMemberPanel::pushView(QWidget *from, QMMemberPanel *page)
@@ -87,6 +88,8 @@ void QMMemberPanel::presentView(QWidget *from, QWidget *page)
         page->deleteLater();
         return;
     }
+    if (auto *panel = qobject_cast<QMMemberPanel *>(page))
+        panel->m_presented = true;
     page->move(kFrame.topLeft());
     QMViewNavigation::presentView(host, page);
     if (auto *window = qobject_cast<QMWindow *>(host))

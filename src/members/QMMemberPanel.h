@@ -5,6 +5,7 @@
 
 class QMBarButton;
 class QMLabel;
+class QMMemberBar;
 
 // A page of the member area that slides in over the whole window, tab bar included: the orange
 // bar ("btn_myQuelm_bar.png") with its return button ("btn_return.png", doReturn) and title
@@ -23,12 +24,14 @@ public:
     explicit QMMemberPanel(QWidget *parent = nullptr);
     ~QMMemberPanel() override;
 
-    QMLabel *doLabel() const { return m_doLabel; }
-    QMBarButton *returnButton() const { return m_returnButton; }
+    QMMemberBar *bar() const { return m_bar; }
+    QMLabel *doLabel() const;
+    QMBarButton *returnButton() const;
     QString title() const;
     void setTitle(const QString &title);
 
-    // Slides this page out to the right; it is deleted when it has gone.
+    // Slides this page out the way it came (to the right, or down when it was raised); it is
+    // deleted when it has gone.
     void doReturn();
     // From doReturn on.
     bool isLeaving() const { return m_leaving; }
@@ -45,7 +48,7 @@ protected:
     QRect contentRect() const;
 
 private:
-    QMBarButton *m_returnButton;
-    QMLabel *m_doLabel;
+    QMMemberBar *m_bar;
     bool m_leaving = false;
+    bool m_presented = false;
 };

@@ -8,10 +8,13 @@
 #include "kit/QMPageCounter.h"
 #include "kit/QMTableView.h"
 #include "members/MemberCache.h"
+#include "members/MemberInfo.h"
 #include "members/QMAreaSwitcher.h"
 #include "members/QMLoginProvider.h"
+#include "members/QMMySayInfoView.h"
 #include "members/QMPizzaListCell.h"
 #include "members/QMSquareListProvider.h"
+#include "members/QMUserView.h"
 #include "services/QMResourceImages.h"
 #include "services/QMViewBusyBee.h"
 
@@ -20,8 +23,6 @@
 namespace {
 constexpr int kBusySize = 30;
 constexpr int kSwitchWidth = 80;
-// How close to the end a list must come to rest for the next page.
-constexpr int kEndSlack = 10;
 } // namespace
 
 QMPizzaListView::QMPizzaListView(const QRect &frame, QWidget *parent)
@@ -84,16 +85,14 @@ void QMPizzaListView::selectRight()
 
 void QMPizzaListView::selectCommentInfo(int row)
 {
-    if (!postAt(row))
-        return;
-    // The post's details are not part of the client yet.
+    if (const Comment *post = postAt(row))
+        QMMySayInfoView::showPost(this, post->commentid);
 }
 
 void QMPizzaListView::selectUserInfo(int row)
 {
-    if (!postAt(row))
-        return;
-    // The member's page is not part of the client yet.
+    if (const Comment *post = postAt(row))
+        QMUserView::showMember(this, MemberInfo(*post));
 }
 
 int QMPizzaListView::tableViewNumberOfRows(QMTableView *)
@@ -134,10 +133,9 @@ void QMPizzaListView::tableViewDidSelectRow(QMTableView *tableView, int row)
 
 void QMPizzaListView::scrollViewDidEndDecelerating(QMScrollView *)
 {
-    const bool atEnd = m_tableView->contentOffset().y() + m_tableView->height() + kEndSlack >=
-                       m_tableView->contentSize().height();
     // A list shorter than asked for has nothing more to give.
-    if (atEnd && pizzCount().isFull(m_pizzaListArray.size()) && pizzCount().nextPage())
+    if (QMPageCounter::isScrolledToEnd(*m_tableView) &&
+        pizzCount().isFull(m_pizzaListArray.size()) && pizzCount().nextPage())
         selectList();
 }
 

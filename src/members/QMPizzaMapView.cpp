@@ -7,12 +7,15 @@
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMMapView.h"
+#include "members/MemberInfo.h"
 #include "members/MemberList.h"
+#include "members/QMMySayInfoView.h"
 #include "members/QMNearbyUserProvider.h"
 #include "members/QMPizzaListView.h"
 #include "members/QMUserAnnotation.h"
 #include "members/QMUserAnnotationView.h"
 #include "members/QMUserCommentListProvider.h"
+#include "members/QMUserView.h"
 #include "services/QMLocationProvider.h"
 #include "services/QMNotificationCenter.h"
 #include "services/QMResourceImages.h"
@@ -116,16 +119,14 @@ void QMPizzaMapView::userComment(const QString &memberid)
 
 void QMPizzaMapView::selectCommentInfo()
 {
-    if (!m_comment)
-        return;
-    // The post's details are not part of the client yet.
+    if (m_comment)
+        QMMySayInfoView::showPost(this, m_comment->commentid);
 }
 
 void QMPizzaMapView::selectUserInfo()
 {
-    if (!m_comment)
-        return;
-    // The member's page is not part of the client yet.
+    if (m_comment)
+        QMUserView::showMember(this, MemberInfo(*m_comment));
 }
 
 std::unique_ptr<QMAnnotationView>

@@ -4,25 +4,15 @@
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMTextView.h"
-#include "members/QMMemberBar.h"
-#include "services/QMViewNavigation.h"
 
 #include <QMouseEvent>
 
-QMPostingView::QMPostingView(const QString &title, int textHeight, int submitTop, Arrival arrival,
-                             QWidget *parent)
-    : QWidget(parent)
+QMPostingView::QMPostingView(const QString &title, int textHeight, int submitTop, QWidget *parent)
+    : QMMemberPanel(parent)
     , m_form(new QMPostingForm(this))
-    , m_arrival(arrival)
 {
-    setGeometry(kWindowFrame);
-    setAttribute(Qt::WA_StyledBackground);
     QMKitStyle::setBackgroundColor(this, QMKitStyle::lightGrayColor());
-
-    m_bar = new QMMemberBar(this);
-    m_bar->setTitle(title);
-    connect(m_bar, &QMMemberBar::returnTapped, this, [this] { doReturn(); });
-
+    setTitle(title);
     m_form->addHint(this, QRect(10, kTextTop - 22, 300, 18));
     m_form->addTextView(this, QRect(10, kTextTop, 300, textHeight));
     m_submitButton = m_form->addSubmitButton(this, QPoint(110, submitTop));
@@ -32,11 +22,6 @@ QMPostingView::QMPostingView(const QString &title, int textHeight, int submitTop
 
 QMPostingView::~QMPostingView() = default;
 
-QMBarButton *QMPostingView::returnButton() const
-{
-    return m_bar->returnButton();
-}
-
 QMTextView *QMPostingView::textView() const
 {
     return m_form->textView();
@@ -45,20 +30,6 @@ QMTextView *QMPostingView::textView() const
 QString QMPostingView::acceptedText() const
 {
     return m_form->acceptedText();
-}
-
-void QMPostingView::doReturn()
-{
-    // A second touch while the view slides away changes nothing.
-    if (m_leaving)
-        return;
-    m_leaving = true;
-    if (QMTextView *text = textView())
-        text->endEditing();
-    if (m_arrival == Arrival::Presented)
-        QMViewNavigation::dismissSelf(this);
-    else
-        QMViewNavigation::popSelf(this);
 }
 
 void QMPostingView::mousePressEvent(QMouseEvent *event)

@@ -2,7 +2,6 @@
 
 #include "comments/Comment.h"
 #include "comments/QMPostingForm.h"
-#include "kit/QMTextView.h"
 
 namespace {
 // A re-post is about what the post is about, and always goes as a film's.
@@ -10,7 +9,7 @@ constexpr unsigned kRepostType = 1;
 } // namespace
 
 QMTransshipmentView::QMTransshipmentView(std::shared_ptr<Comment> post, QWidget *parent)
-    : QMPostingView(QStringLiteral("转载理由"), 150, 240, Arrival::Pushed, parent)
+    : QMPostingView(QStringLiteral("转载理由"), 150, 240, parent)
     , m_selectComment(std::move(post))
 {
     form()->setSuccessMessage(QStringLiteral("转载成功！"));

@@ -2,8 +2,6 @@
 
 #include "members/QMPostingView.h"
 
-#include <QPointer>
-
 #include <memory>
 
 class Comment;

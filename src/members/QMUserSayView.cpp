@@ -1,7 +1,6 @@
 #include "members/QMUserSayView.h"
 
 #include "comments/QMPostingForm.h"
-#include "kit/QMTextView.h"
 #include "members/MemberInfo.h"
 
 namespace {
@@ -11,7 +10,7 @@ constexpr unsigned kMemberType = 2;
 
 QMUserSayView::QMUserSayView(std::shared_ptr<MemberInfo> member, QWidget *parent)
     : QMPostingView(QStringLiteral("对%1说").arg(member ? member->nickname : QString()), 150, 240,
-                    Arrival::Pushed, parent)
+                    parent)
     , m_member(std::move(member))
 {
     form()->setSuccessMessage(QStringLiteral("发表成功！"));

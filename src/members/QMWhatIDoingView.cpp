@@ -4,7 +4,6 @@
 #include "cinemas/OpCinemaList.h"
 #include "cinemas/QMopcListProvider.h"
 #include "comments/QMPostingForm.h"
-#include "kit/QMTextView.h"
 #include "films/MovieList.h"
 #include "films/QMOnPlayListProvider.h"
 #include "kit/QMAlertView.h"
@@ -12,7 +11,7 @@
 #include "kit/QMKitStyle.h"
 #include "kit/QMPickerView.h"
 #include "kit/QMWindow.h"
-#include "services/QMResourceImages.h"
+#include "members/QMTickButton.h"
 #include "services/QMViewBusyBee.h"
 
 namespace {
@@ -21,7 +20,6 @@ constexpr int kMovieRowTop = kTextHeight + 86;
 constexpr int kCinemaRowTop = kMovieRowTop + 40;
 constexpr int kSubmitTop = kCinemaRowTop + 48;
 constexpr int kBusySize = 30;
-constexpr int kTickSize = 20;
 constexpr int kWheelWidth = 280;
 
 // What the service files a post under: a cinema 0, a film 1, nothing in particular 3.
@@ -34,27 +32,18 @@ QString chooserTitle(QMWhatIDoingView::Link link)
     return link == QMWhatIDoingView::Link::Movie ? QStringLiteral("请选择电影")
                                                  : QStringLiteral("请选择影院");
 }
-
-QImage tickImage(bool ticked)
-{
-    return QMResourceImages::named(ticked ? QStringLiteral("btn_relating_movie.png")
-                                          : QStringLiteral("btn_relating_cinema.png"));
-}
 } // namespace
 
 QMWhatIDoingView::QMWhatIDoingView(QWidget *parent)
-    : QMPostingView(QStringLiteral("你在干嘛"), kTextHeight, kSubmitTop, Arrival::Presented, parent)
-    , m_pickerView(new QMPickerView(kWindowFrame, this))
+    : QMPostingView(QStringLiteral("你在干嘛"), kTextHeight, kSubmitTop, parent)
+    , m_pickerView(new QMPickerView(kFrame, this))
 {
     form()->setSuccessMessage(QStringLiteral("评论成功！"));
 
     const auto addRow = [this](int top, const QString &title, Link link) {
-        auto *tick = new QMBarButton(QString(), tickImage(false), this);
-        tick->move(10, top + 5);
-        tick->setFixedSize(kTickSize, kTickSize); // whatever size its pictures come in
+        auto *tick = new QMTickButton(title, this);
+        tick->setGeometry(10, top, 116, 30);
         connect(tick, &QAbstractButton::clicked, this, [this, link] { relate(link); });
-        QMKitStyle::addLabel(this, QRect(38, top, 90, 30), QMKitStyle::systemFont(15),
-                             QColor(60, 60, 64), title);
         auto *chooser = new QMBarButton(chooserTitle(link), this);
         chooser->setFont(QMKitStyle::boldSystemFont(14));
         chooser->setGeometry(130, top, 180, 30);
@@ -240,8 +229,8 @@ QMBarButton *QMWhatIDoingView::chooserFor(Link link) const
 
 void QMWhatIDoingView::showTicks()
 {
-    m_movieTick->setBackgroundImage(tickImage(m_link == Link::Movie));
-    m_cinemaTick->setBackgroundImage(tickImage(m_link == Link::Cinema));
+    m_movieTick->setTicked(m_link == Link::Movie);
+    m_cinemaTick->setTicked(m_link == Link::Cinema);
     m_movieButton->setEnabled(m_link == Link::Movie);
     m_cinemaButton->setEnabled(m_link == Link::Cinema);
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class QMPickerView;
+class QMTickButton;
 
 // "你在干嘛": a status post, raised from the bottom over the member area. It may name one film
 // now showing or one of the day's cinemas, never both: each has a row with a tick and a button
@@ -37,8 +38,8 @@ public:
     // What the ticked row links to.
     Link link() const { return m_link; }
 
-    QMBarButton *movieTick() const { return m_movieTick; }
-    QMBarButton *cinemaTick() const { return m_cinemaTick; }
+    QMTickButton *movieTick() const { return m_movieTick; }
+    QMTickButton *cinemaTick() const { return m_cinemaTick; }
     QMBarButton *movieButton() const { return m_movieButton; }
     QMBarButton *cinemaButton() const { return m_cinemaButton; }
     QMPickerView *pickerView() const { return m_pickerView; }
@@ -77,8 +78,8 @@ private:
     QMBarButton *chooserFor(Link link) const;
     void showTicks();
 
-    QMBarButton *m_movieTick = nullptr;
-    QMBarButton *m_cinemaTick = nullptr;
+    QMTickButton *m_movieTick = nullptr;
+    QMTickButton *m_cinemaTick = nullptr;
     QMBarButton *m_movieButton = nullptr;
     QMBarButton *m_cinemaButton = nullptr;
     QMPickerView *m_pickerView = nullptr;

@@ -12,6 +12,7 @@
 #include "members/QMAreaSwitcher.h"
 #include "members/QMPizzaListView.h"
 #include "members/QMPizzaMapView.h"
+#include "members/QMTickButton.h"
 #include "members/QMTransshipmentView.h"
 #include "members/QMUserAnnotation.h"
 #include "members/QMWhatIDoingView.h"
@@ -121,7 +122,7 @@ TEST_F(NearbyService, AStatusAboutAFilmReachesTheSquareAndIsReposted)
 {
     // The status, about the first film now showing.
     auto *status = new QMWhatIDoingView();
-    QMViewNavigation::presentView(window.get(), status);
+    QMMemberPanel::presentView(window.get(), status);
     QTest::mouseClick(status->movieTick(), Qt::LeftButton);
     QTest::mouseClick(status->movieButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return status->pickerView()->isInWindow(); }, 15000));
@@ -182,7 +183,7 @@ TEST_F(NearbyService, AStatusAboutAFilmReachesTheSquareAndIsReposted)
     // Another member's post, re-posted with a remark.
     ASSERT_TRUE(other);
     QPointer<QMTransshipmentView> repost = new QMTransshipmentView(other);
-    QMViewNavigation::pushView(window.get(), repost);
+    QMMemberPanel::pushView(window.get(), repost);
     typeText(repost->textView(), QStringLiteral("说得好"));
     QTest::mouseClick(repost->submitButton(), Qt::LeftButton);
     ASSERT_TRUE(answered(QStringLiteral("转载成功！")));

@@ -1,7 +1,9 @@
 #include "app/QMDataContext.h"
 #include "comments/Comment.h"
+#include "comments/QMCommentRow.h"
 #include "comments/QMReplyLabelEventTouch.h"
 #include "kit/QMBarButton.h"
+#include "kit/QMIndexButton.h"
 #include "kit/QMLabel.h"
 #include "kit/QMMapView.h"
 #include "kit/QMPageCounter.h"
@@ -10,11 +12,13 @@
 #include "members/MemberCache.h"
 #include "members/QMAreaSwitcher.h"
 #include "members/QMLoginProvider.h"
+#include "members/QMMySayInfoView.h"
 #include "members/QMPizzaListCell.h"
 #include "members/QMPizzaListView.h"
 #include "members/QMPizzaMapView.h"
 #include "members/QMUserAnnotation.h"
 #include "members/QMUserAnnotationView.h"
+#include "members/QMUserView.h"
 #include "services/QMImageCache.h"
 #include "services/QMLocationProvider.h"
 #include "services/QMNotificationCenter.h"
@@ -228,6 +232,18 @@ TEST_F(PeopleNearby, AMarkerAsksForOnePostAndShowsItInABubble)
     ASSERT_TRUE(effect);
     EXPECT_DOUBLE_EQ(effect->opacity(), 0.8);
 
+    // Its text opens the post, its head picture the member's page, over the window.
+    QTest::mouseClick(map->bubble()->textButton(), Qt::LeftButton);
+    auto *post = qobject_cast<QMMySayInfoView *>(QMMemberPanel::topPanel(map));
+    ASSERT_TRUE(post);
+    EXPECT_EQ(post->commentId, QStringLiteral("9001"));
+    QTest::mouseClick(map->bubble()->headButton(), Qt::LeftButton);
+    auto *page = qobject_cast<QMUserView *>(QMMemberPanel::topPanel(map));
+    ASSERT_TRUE(page && page->selectMemberInfo);
+    EXPECT_EQ(page->selectMemberInfo->memberid, QStringLiteral("5002"));
+    delete page;
+    delete post;
+
     // A member who has written nothing: the old bubble goes and no new one comes.
     tapMember(QStringLiteral("5003"));
     ASSERT_TRUE(waitForAsked("userCommentList.xhtml", 2) && waitUntilIdle());
@@ -253,6 +269,11 @@ TEST_F(PeopleNearby, EveryAreaOfTheListStartsAgainFromTenPosts)
     ASSERT_TRUE(first);
     EXPECT_EQ(first->placeLabel()->text(), QStringLiteral("和平影都"));
     EXPECT_TRUE(first->placeLabel()->isVisibleTo(first)) << "a post at a screening names where";
+    QTest::mouseClick(first->textButton(), Qt::LeftButton);
+    auto *post = qobject_cast<QMMySayInfoView *>(QMMemberPanel::topPanel(map));
+    ASSERT_TRUE(post);
+    EXPECT_EQ(post->commentId, QStringLiteral("8000"));
+    delete post;
 
     // The end of the list asks for a page more.
     wheelToEnd(list->tableView());

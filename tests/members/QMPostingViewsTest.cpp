@@ -12,11 +12,11 @@
 #include "members/MemberInfo.h"
 #include "members/QMAccostView.h"
 #include "members/QMLoginProvider.h"
-#include "members/QMMemberBar.h"
+#include "members/QMMySayInfoView.h"
+#include "members/QMTickButton.h"
 #include "members/QMTransshipmentView.h"
 #include "members/QMUserSayView.h"
 #include "members/QMWhatIDoingView.h"
-#include "services/QMViewNavigation.h"
 
 #include "KitTestSupport.h"
 #include "QMMemberViewsTestSupport.h"
@@ -78,7 +78,7 @@ protected:
 
     template<class View> QPointer<View> push(View *view)
     {
-        QMViewNavigation::pushView(window.get(), view);
+        QMMemberPanel::pushView(window.get(), view);
         return view;
     }
     // Submits and waits for the write's answer; returns what it was sent with.
@@ -118,9 +118,9 @@ protected:
 TEST_F(PostingViews, AStatusWithNothingLinkedSendsNeitherTagNorRelatedid)
 {
     auto *view = new QMWhatIDoingView();
-    QMViewNavigation::presentView(window.get(), view);
+    QMMemberPanel::presentView(window.get(), view);
     QPointer<QMPostingView> watched = view;
-    EXPECT_EQ(view->bar()->doLabel()->text(), QStringLiteral("你在干嘛"));
+    EXPECT_EQ(view->doLabel()->text(), QStringLiteral("你在干嘛"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return view->geometry() == QRect(0, 20, 320, 460); }, 2000))
         << "risen over the window below the status strip";
     typeText(view->textView(), QStringLiteral("今天休息"));
@@ -147,7 +147,7 @@ TEST_F(PostingViews, AStatusWithNothingLinkedSendsNeitherTagNorRelatedid)
 TEST_F(PostingViews, AStatusNamesOneFilmOrOneCinemaNeverBoth)
 {
     auto *view = new QMWhatIDoingView();
-    QMViewNavigation::presentView(window.get(), view);
+    QMMemberPanel::presentView(window.get(), view);
     EXPECT_FALSE(view->movieButton()->isEnabled()) << "a chooser waits for its tick";
     QTest::mouseClick(view->movieTick(), Qt::LeftButton);
     EXPECT_TRUE(view->movieButton()->isEnabled());
@@ -178,7 +178,7 @@ TEST_F(PostingViews, AStatusNamesOneFilmOrOneCinemaNeverBoth)
 
     // Unticked, the film is forgotten; then a cinema of the day.
     auto *again = new QMWhatIDoingView();
-    QMViewNavigation::presentView(window.get(), again);
+    QMMemberPanel::presentView(window.get(), again);
     QTest::mouseClick(again->movieTick(), Qt::LeftButton);
     QTest::mouseClick(again->movieTick(), Qt::LeftButton);
     EXPECT_EQ(again->link(), QMWhatIDoingView::Link::None);
@@ -198,7 +198,7 @@ TEST_F(PostingViews, AStatusNamesOneFilmOrOneCinemaNeverBoth)
 TEST_F(PostingViews, ARepostNamesThePostAndWhatFollowsItDoesNot)
 {
     QPointer<QMTransshipmentView> repost = push(new QMTransshipmentView(post));
-    EXPECT_EQ(repost->bar()->doLabel()->text(), QStringLiteral("转载理由"));
+    EXPECT_EQ(repost->doLabel()->text(), QStringLiteral("转载理由"));
     typeText(repost->textView(), QStringLiteral("值得一看"));
     QTest::mouseClick(repost->submitButton(), Qt::LeftButton);
     EXPECT_FALSE(
@@ -215,7 +215,7 @@ TEST_F(PostingViews, ARepostNamesThePostAndWhatFollowsItDoesNot)
     ajie->memberid = QStringLiteral("5002");
     ajie->nickname = QStringLiteral("阿杰");
     QPointer<QMUserSayView> say = push(new QMUserSayView(ajie));
-    EXPECT_EQ(say->bar()->doLabel()->text(), QStringLiteral("对阿杰说"));
+    EXPECT_EQ(say->doLabel()->text(), QStringLiteral("对阿杰说"));
     typeText(say->textView(), QStringLiteral("周末一起看电影"));
     sent = submitted(say);
     EXPECT_EQ(sent.queryItemValue(QStringLiteral("relatedid")), QStringLiteral("5002"));
@@ -224,15 +224,18 @@ TEST_F(PostingViews, ARepostNamesThePostAndWhatFollowsItDoesNot)
     EXPECT_TRUE(closesAfterSuccess(say.data(), QStringLiteral("发表成功！")));
 
     auto *status = new QMWhatIDoingView();
-    QMViewNavigation::presentView(window.get(), status);
+    QMMemberPanel::presentView(window.get(), status);
     typeText(status->textView(), QStringLiteral("在路上"));
     EXPECT_FALSE(has(submitted(status), "transferid"));
 }
 
 TEST_F(PostingViews, AReplyOfOneHundredFortyCharactersIsTheLongest)
 {
+    auto *details = new QMMySayInfoView(post->commentid);
+    QMMemberPanel::pushView(window.get(), details);
     QPointer<QMAccostView> reply = push(new QMAccostView(post));
-    EXPECT_EQ(reply->bar()->doLabel()->text(), QStringLiteral("与阿杰搭话"));
+    reply->sayInfoView = details;
+    EXPECT_EQ(reply->doLabel()->text(), QStringLiteral("与阿杰搭话"));
     const QString longest = QString(139, QChar(0x597D)) + QString::fromUcs4(U"\U0001F3AC");
     typeText(reply->textView(), longest);
     EXPECT_EQ(reply->accostText(), longest) << "an emoji is one character";
@@ -246,5 +249,13 @@ TEST_F(PostingViews, AReplyOfOneHundredFortyCharactersIsTheLongest)
     EXPECT_EQ(writes.last().first, QStringLiteral("reCommentAdd.xhtml"));
     EXPECT_EQ(sent.queryItemValue(QStringLiteral("commentid")), QStringLiteral("9001"));
     EXPECT_EQ(sent.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), longest);
+    const auto postAsked = [&] {
+        return std::count_if(
+            server.requests().cbegin(), server.requests().cend(),
+            [](const QByteArray &target) { return target.contains("/MyQuel/comment.xhtml?"); });
+    };
+    const auto before = postAsked();
     EXPECT_TRUE(closesAfterSuccess(reply.data(), QStringLiteral("搭话成功！")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return postAsked() > before; }, 10000))
+        << "the post's details list its replies again";
 }
