@@ -5,11 +5,10 @@
 #include "comments/QMCommentRow.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
-#include "kit/QMLabel.h"
 #include "kit/QMPageCounter.h"
-#include "kit/QMScrollView.h"
 #include "kit/QMTableView.h"
 #include "members/MemberInfo.h"
+#include "members/QMAreaSwitcher.h"
 #include "members/QMLoginProvider.h"
 #include "members/QMMyInterestCommentProvider.h"
 #include "members/QMMySayInfoView.h"
@@ -19,17 +18,10 @@
 
 #include <QLabel>
 
-namespace {
-constexpr QRect kAreaFrame{38, 0, 120, QMAttentionListView::kHeaderHeight};
-} // namespace
-
 QMAttentionListView::QMAttentionListView(const QRect &frame, QWidget *parent)
     : QWidget(parent)
-    , m_areaScrollView(new QMScrollView(this))
-    , m_leftButton(new QMBarButton(
-          QString(), QMResourceImages::named(QStringLiteral("btn_pizza_left.png")), this))
-    , m_rightButton(new QMBarButton(
-          QString(), QMResourceImages::named(QStringLiteral("btn_pizza_right.png")), this))
+    , m_areaSwitcher(
+          new QMAreaSwitcher(QMAreaSwitcher::areaTitles(), QRect(2, 0, 196, kHeaderHeight), this))
     , m_whatIDoingButton(new QMBarButton(QStringLiteral("你在干嘛"), this))
     , m_tableView(new QMTableView(this))
 {
@@ -42,23 +34,7 @@ QMAttentionListView::QMAttentionListView(const QRect &frame, QWidget *parent)
     header->setPixmap(QPixmap::fromImage(QMResourceImages::named(QStringLiteral("btn_pizza.png"))));
     header->lower();
 
-    m_areaScrollView->setGeometry(kAreaFrame);
-    m_areaScrollView->setContentSize(QSize(kAreaFrame.width() * kAreaCount, kHeaderHeight));
-    m_areaScrollView->setPagingEnabled(true);
-    m_areaScrollView->setShowsScrollIndicators(false, false);
-    m_areaScrollView->setDelegate(this);
-    for (int page = 0; page < kAreaCount; ++page) {
-        QMLabel *title = QMKitStyle::addLabel(
-            m_areaScrollView->contentView(),
-            QRect(page * kAreaFrame.width(), 0, kAreaFrame.width(), kHeaderHeight),
-            QMKitStyle::boldSystemFont(16), QMKitStyle::tintColor(), areaTitle(page));
-        title->setAlignment(Qt::AlignCenter);
-    }
-
-    m_leftButton->setGeometry(6, 4, 28, 28);
-    m_rightButton->setGeometry(kAreaFrame.right() + 5, 4, 28, 28);
-    connect(m_leftButton, &QAbstractButton::clicked, this, &QMAttentionListView::selectLeft);
-    connect(m_rightButton, &QAbstractButton::clicked, this, &QMAttentionListView::selectRight);
+    connect(m_areaSwitcher, &QMAreaSwitcher::pageSettled, this, &QMAttentionListView::areaSettled);
     m_whatIDoingButton->setFont(QMKitStyle::boldSystemFont(14));
     m_whatIDoingButton->setGeometry(width() - 90, 4, 82, 28);
     connect(m_whatIDoingButton, &QAbstractButton::clicked, this, &QMAttentionListView::whatIDoing);
@@ -76,20 +52,6 @@ QMPageCounter &QMAttentionListView::kattentionCount()
 {
     static QMPageCounter counter;
     return counter;
-}
-
-QString QMAttentionListView::areaTitle(int page)
-{
-    switch (page) {
-    case 0:
-        return QStringLiteral("同一场馆");
-    case 1:
-        return QStringLiteral("我的周边");
-    case 2:
-        return QStringLiteral("同一城市");
-    default:
-        return {};
-    }
 }
 
 void QMAttentionListView::attentionList()
@@ -163,20 +125,10 @@ QMCommentRow *QMAttentionListView::rowForPost(int row) const
     return qobject_cast<QMCommentRow *>(m_tableView->cellForRow(row));
 }
 
-void QMAttentionListView::scrollViewDidEndDecelerating(QMScrollView *scrollView)
+void QMAttentionListView::scrollViewDidEndDecelerating(QMScrollView *)
 {
-    if (scrollView == m_areaScrollView) {
-        areaDidSettle();
-        return;
-    }
     if (QMPageCounter::isScrolledToEnd(*m_tableView) && kattentionCount().nextPage())
         attentionList();
-}
-
-void QMAttentionListView::scrollViewDidEndScrollingAnimation(QMScrollView *scrollView)
-{
-    if (scrollView == m_areaScrollView)
-        areaDidSettle();
 }
 
 void QMAttentionListView::whatIDoing()
@@ -186,28 +138,16 @@ void QMAttentionListView::whatIDoing()
 
 void QMAttentionListView::selectLeft()
 {
-    showArea(int(squareType) - 1);
+    m_areaSwitcher->selectLeft();
 }
 
 void QMAttentionListView::selectRight()
 {
-    showArea(int(squareType) + 1);
+    m_areaSwitcher->selectRight();
 }
 
-void QMAttentionListView::showArea(int page)
+void QMAttentionListView::areaSettled(int page)
 {
-    if (page < 0 || page >= kAreaCount)
-        return;
-    m_areaScrollView->setContentOffset(QPoint(page * m_areaScrollView->width(), 0), true);
-}
-
-void QMAttentionListView::areaDidSettle()
-{
-    const int width = m_areaScrollView->width();
-    const int page = width > 0 ? (m_areaScrollView->contentOffset().x() + width / 2) / width : 0;
-    // A swipe that springs back to the same area asks for nothing.
-    if (page < 0 || page >= kAreaCount || unsigned(page) == squareType)
-        return;
     squareType = unsigned(page);
     kattentionCount().setCount(QMPageCounter::kPageSize);
     attentionList();

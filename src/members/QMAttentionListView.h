@@ -10,10 +10,10 @@
 
 #include <memory>
 
+class QMAreaSwitcher;
 class QMBarButton;
 class QMCommentRow;
 class QMPageCounter;
-class QMScrollView;
 class QMTableView;
 
 // The hub's "与我相关" section: the posts that concern the member, by area ("同一场馆",
@@ -32,15 +32,12 @@ class QMAttentionListView : public QWidget,
 
 public:
     static constexpr int kHeaderHeight = 36;
-    static constexpr int kAreaCount = 3;
 
     explicit QMAttentionListView(const QRect &frame, QWidget *parent = nullptr);
     ~QMAttentionListView() override;
 
     // The rows asked for, as long as the process lives; back to one page on another area.
     static QMPageCounter &kattentionCount();
-    // "同一场馆", "我的周边", "同一城市".
-    static QString areaTitle(int page);
 
     // The member whose feed it is; the signed-in one when none is given.
     std::shared_ptr<MemberCache> selectMember;
@@ -49,9 +46,7 @@ public:
 
     const QList<std::shared_ptr<Comment>> &attentionArray() const { return m_attentionArray; }
     QMTableView *attentionTableView() const { return m_tableView; }
-    QMScrollView *areaScrollView() const { return m_areaScrollView; }
-    QMBarButton *leftButton() const { return m_leftButton; }
-    QMBarButton *rightButton() const { return m_rightButton; }
+    QMAreaSwitcher *areaSwitcher() const { return m_areaSwitcher; }
     QMBarButton *whatIDoingButton() const { return m_whatIDoingButton; }
     // The row of a post on screen.
     QMCommentRow *rowForPost(int row) const;
@@ -66,7 +61,6 @@ public:
     int tableViewHeightForRow(QMTableView *tableView, int row) override;
     std::unique_ptr<QWidget> tableViewCellForRow(QMTableView *tableView, int row) override;
     void scrollViewDidEndDecelerating(QMScrollView *scrollView) override;
-    void scrollViewDidEndScrollingAnimation(QMScrollView *scrollView) override;
 
     void whatIDoing();
     void selectLeft();
@@ -75,14 +69,11 @@ public:
     void selectUserInfo(int row);
 
 private:
-    void showArea(int page);
-    // The area scroller came to rest on a page.
-    void areaDidSettle();
+    // The area switcher came to rest on another area.
+    void areaSettled(int page);
 
     QList<std::shared_ptr<Comment>> m_attentionArray;
-    QMScrollView *m_areaScrollView;
-    QMBarButton *m_leftButton;
-    QMBarButton *m_rightButton;
+    QMAreaSwitcher *m_areaSwitcher;
     QMBarButton *m_whatIDoingButton;
     QMTableView *m_tableView;
 };

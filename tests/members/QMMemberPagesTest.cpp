@@ -13,6 +13,7 @@
 #include "kit/QMNavigationController.h"
 #include "kit/QMPageCounter.h"
 #include "kit/QMScrollView.h"
+#include "members/QMAreaSwitcher.h"
 #include "kit/QMTableView.h"
 #include "kit/QMWindow.h"
 #include "members/CollectList.h"
@@ -397,17 +398,17 @@ TEST_F(MemberPages, TheFeedAsksForAnotherAreaFromItsFirstPageAndOpensPostsAndAut
     feed->attentionList();
     ASSERT_TRUE(settles(feed));
     EXPECT_EQ(provider->maxnum, 40);
-    tap(feed->rightButton());
+    tap(feed->areaSwitcher()->rightButton());
     ASSERT_TRUE(QTest::qWaitFor([&] { return feed->squareType == 1; }));
     ASSERT_TRUE(settles(feed));
-    tap(feed->rightButton());
+    tap(feed->areaSwitcher()->rightButton());
     ASSERT_TRUE(QTest::qWaitFor([&] { return feed->squareType == 2; }));
     ASSERT_TRUE(settles(feed));
     EXPECT_EQ(provider->type, 2u);
     EXPECT_EQ(QMMyInterestCommentProvider::areaName(provider->type), QStringLiteral("city"));
     EXPECT_EQ(provider->maxnum, 10);
     EXPECT_EQ(QMAttentionListView::kattentionCount().count(), 10);
-    tap(feed->rightButton()); // no fourth area
+    tap(feed->areaSwitcher()->rightButton()); // no fourth area
     QTest::qWait(400);
     EXPECT_EQ(feed->squareType, 2u);
     ASSERT_FALSE(feed->attentionArray().isEmpty()) << "the followed members post in the city";
@@ -415,7 +416,7 @@ TEST_F(MemberPages, TheFeedAsksForAnotherAreaFromItsFirstPageAndOpensPostsAndAut
     screenshot(QStringLiteral("member-feed.png"));
 
     // A swipe back settles on "我的周边" and asks for it.
-    drag(feed->areaScrollView(), QPoint(20, 18), QPoint(100, 18));
+    drag(feed->areaSwitcher()->scroller(), QPoint(20, 18), QPoint(100, 18));
     ASSERT_TRUE(QTest::qWaitFor([&] { return feed->squareType == 1; }));
     ASSERT_TRUE(settles(feed));
     EXPECT_EQ(provider->type, 1u);
