@@ -3,6 +3,7 @@
 #include "services/QMDocumentsDirectory.h"
 #include "services/QMImageDecoder.h"
 #include "services/QMImageLoaderOperation.h"
+#include "services/QMThreadHandOver.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
+#include <QRunnable>
 #include <QSaveFile>
 #include <QThread>
 
@@ -26,6 +28,26 @@ std::unique_ptr<QMImageCache> &instance()
 const QString indexFileName = QStringLiteral("imageDict");
 // A real index holds 100 short entries; anything much larger is not ours.
 constexpr qint64 MaximumIndexFileSize = 1024 * 1024;
+
+// One download on the pool. The loader is complete before the task is queued, which is what
+// ThreadSanitizer is told.
+class LoadTask final : public QRunnable
+{
+public:
+    explicit LoadTask(std::shared_ptr<QMImageLoaderOperation> loader)
+        : m_loader(std::move(loader))
+    {
+        QMThreadHandOver::handOver();
+    }
+    void run() override
+    {
+        QMThreadHandOver::takeOver();
+        m_loader->main();
+    }
+
+private:
+    std::shared_ptr<QMImageLoaderOperation> m_loader;
+};
 
 bool isMainThread()
 {
@@ -120,7 +142,7 @@ QImage QMImageCache::requestorImageUrl(QMImageCacheDelegate *requestor, const QS
         QMImageLoaderOperationDelegate *delegate = this;
         auto loader = std::make_shared<QMImageLoaderOperation>(url, delegate, m_downloadTimeoutMs);
         m_loaders.insert(url, loader);
-        m_imageLoadindQueue.start([loader] { loader->main(); });
+        m_imageLoadindQueue.start(new LoadTask(loader));
     }
     return {};
 }

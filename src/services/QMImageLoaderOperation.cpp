@@ -54,9 +54,10 @@ void QMImageLoaderOperation::cancel()
     QMutexLocker locker(&m_mutex);
     m_cancelled = true;
     // The reply lives on the worker thread: ask that thread to abort it. A reply deleted before
-    // the call is delivered takes the posted call with it.
+    // the call is delivered takes the posted call with it. Queued by name, so that the call is
+    // made and freed inside Qt, whose locks order it.
     if (m_reply)
-        QMetaObject::invokeMethod(m_reply, &QNetworkReply::abort, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(m_reply, "abort", Qt::QueuedConnection);
 }
 
 bool QMImageLoaderOperation::cancelIfNotStarted()

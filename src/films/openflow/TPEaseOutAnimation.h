@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QEasingCurve>
+#include <QPointF>
 #include <QtGlobal>
 
 // A value that moves to a new target along an ease-out curve, starting from wherever it is
