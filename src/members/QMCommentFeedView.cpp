@@ -10,7 +10,10 @@
 #include "kit/QMTableView.h"
 #include "kit/QMTableViewCell.h"
 #include "members/MemberCache.h"
+#include "members/MemberInfo.h"
 #include "members/QMLoginProvider.h"
+#include "members/QMMySayInfoView.h"
+#include "members/QMUserView.h"
 #include "services/QMViewBusyBee.h"
 
 namespace {
@@ -18,8 +21,6 @@ constexpr int kBubbleTop = 6;
 constexpr int kBubbleWidth = 312;
 constexpr int kRowGap = 6;
 constexpr int kMoreRowHeight = 50;
-// A scroll that comes to rest this close to the end asks for more.
-constexpr int kEndSlack = 10;
 const char *const kBubbleName = "bubble";
 const char *const kHeadName = "head";
 const char *const kTextName = "text";
@@ -198,9 +199,7 @@ QMIndexButton *QMCommentFeedView::textButtonForRow(int row) const
 void QMCommentFeedView::scrollViewDidEndDecelerating(QMScrollView *)
 {
     // A list shorter than a page has nothing more, however often it is pulled.
-    const bool atEnd = m_tableView->contentOffset().y() + m_tableView->height() + kEndSlack >=
-                       m_tableView->contentSize().height();
-    if (atEnd && isFullPage())
+    if (QMPageCounter::isScrolledToEnd(*m_tableView) && isFullPage())
         nextPage();
 }
 
@@ -209,12 +208,12 @@ void QMCommentFeedView::selectCommentInfo(int row)
     // A button of a row that a reload has taken away stands for nothing.
     if (row < 0 || row >= m_commentArray.size())
         return;
-    // The post's page opens here once posts have pages.
+    QMMySayInfoView::showPost(this, m_commentArray[row]->commentid);
 }
 
 void QMCommentFeedView::selectUserInfo(int row)
 {
     if (row < 0 || row >= m_commentArray.size())
         return;
-    // The author's page opens here once members have pages.
+    QMUserView::showMember(this, MemberInfo(*m_commentArray[row]));
 }

@@ -8,10 +8,12 @@
 #include "members/AgendaList.h"
 #include "members/MemberCache.h"
 #include "members/MemberInfo.h"
+#include "members/QMAttentionListView.h"
 #include "members/QMLoginProvider.h"
 #include "members/QMMemberInfoProvider.h"
 #include "members/QMMyLiveListProvider.h"
 #include "members/QMMyLiveView.h"
+#include "members/QMPizzaMapView.h"
 #include "members/QMResponsionListView.h"
 #include "members/QMUserSetView.h"
 #include "net/QMDataProvider.h"
@@ -24,17 +26,6 @@ namespace {
 constexpr int kBusySize = 30;
 constexpr int kButtonWidth = 60;
 constexpr int kButtonHeight = 30;
-
-// A section of the square or of the interest feed, until their views come.
-QWidget *addHolder(QWidget *parent, const QString &title)
-{
-    auto *holder = new QWidget(parent);
-    QMKitStyle::setBackgroundColor(holder, QMKitStyle::lightGrayColor());
-    QMLabel *label = QMKitStyle::addLabel(holder, QRect(0, 120, 320, 24),
-                                          QMKitStyle::systemFont(15), Qt::gray, title);
-    label->setAlignment(Qt::AlignCenter);
-    return holder;
-}
 
 QString signedInMemberId()
 {
@@ -146,9 +137,10 @@ void QMMyQuelmaViewController::makeSections()
     m_userSetView = new QMUserSetView(view);
     connect(m_userSetView, &QMUserSetView::phoneEditorDidFinish, this,
             &QMMyQuelmaViewController::selectSet);
-    m_attentionListView = addHolder(view, QStringLiteral("与我相关"));
+    const QRect area = view->rect().adjusted(0, kBarHeight, 0, 0);
+    m_attentionListView = new QMAttentionListView(area, view);
     m_responsionListView = new QMResponsionListView(view);
-    m_pizzaMapView = addHolder(view, QStringLiteral("广场"));
+    m_pizzaMapView = new QMPizzaMapView(area, view);
     for (QWidget *section : sections()) {
         section->hide();
     }
@@ -168,13 +160,13 @@ void QMMyQuelmaViewController::layoutSections()
     }
 }
 
-QWidget *QMMyQuelmaViewController::pizzaMapView()
+QMPizzaMapView *QMMyQuelmaViewController::pizzaMapView()
 {
     makeSections();
     return m_pizzaMapView;
 }
 
-QWidget *QMMyQuelmaViewController::attentionListView()
+QMAttentionListView *QMMyQuelmaViewController::attentionListView()
 {
     makeSections();
     return m_attentionListView;
@@ -261,7 +253,10 @@ void QMMyQuelmaViewController::selectMap()
 void QMMyQuelmaViewController::selectAttention()
 {
     makeSections();
-    choose(m_attentionButton, m_attentionListView);
+    if (!choose(m_attentionButton, m_attentionListView))
+        return;
+    m_attentionListView->selectMember = selectMember;
+    m_attentionListView->attentionList();
 }
 
 void QMMyQuelmaViewController::selectResponsion()

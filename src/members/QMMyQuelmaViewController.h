@@ -10,9 +10,11 @@
 #include <memory>
 
 class MemberCache;
+class QMAttentionListView;
 class QMBarButton;
 class QMLoginViewController;
 class QMMyLiveView;
+class QMPizzaMapView;
 class QMResponsionListView;
 class QMUserSetView;
 
@@ -41,9 +43,9 @@ public:
     std::shared_ptr<MemberCache> selectMember;
 
     // The sections, made on first need (loading the view): anything may ask for one before the
-    // tab was ever opened. The square and the interest feed are holders their views fill.
-    QWidget *pizzaMapView();
-    QWidget *attentionListView();
+    // tab was ever opened.
+    QMPizzaMapView *pizzaMapView();
+    QMAttentionListView *attentionListView();
     QMResponsionListView *responsionListView();
     QMUserSetView *userSetView();
     QMMyLiveView *myLiveView();
@@ -102,8 +104,8 @@ private:
     QMBarButton *m_restoreButton = nullptr;
     QMBarButton *m_setButton = nullptr;
     QMBarButton *m_liveButton = nullptr;
-    QPointer<QWidget> m_pizzaMapView;
-    QPointer<QWidget> m_attentionListView;
+    QPointer<QMPizzaMapView> m_pizzaMapView;
+    QPointer<QMAttentionListView> m_attentionListView;
     QPointer<QMResponsionListView> m_responsionListView;
     QPointer<QMUserSetView> m_userSetView;
     QPointer<QMMyLiveView> m_myLiveView;

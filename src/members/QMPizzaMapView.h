@@ -2,6 +2,7 @@
 
 #include "kit/QMMapViewDelegate.h"
 #include "members/QMNearbyUserProviderDelegate.h"
+#include "members/QMPizzaListView.h"
 #include "members/QMUserCommentListProviderDelegate.h"
 
 #include <QList>
@@ -15,7 +16,6 @@ class QMBarButton;
 class QMCommentRow;
 class QMMapAnnotation;
 class QMMapView;
-class QMPizzaListView;
 
 // The square of the member hub: the members near the device on a map, each marker their head
 // picture. Touching one shows their latest post in a bubble over the map; its text opens the

@@ -10,12 +10,11 @@
 #include "members/MemberCache.h"
 #include "members/QMAccountForm.h"
 #include "members/QMLoginProvider.h"
+#include "members/QMMemberBar.h"
 #include "members/QMSaveMemberInfoProvider.h"
-#include "services/QMResourceImages.h"
 #include "services/QMViewBusyBee.h"
 #include "services/QMViewNavigation.h"
 
-#include <QLabel>
 #include <QPointer>
 
 QMUpdatePhoneView::QMUpdatePhoneView(QWidget *parent)
@@ -24,14 +23,9 @@ QMUpdatePhoneView::QMUpdatePhoneView(QWidget *parent)
     resize(320, 367);
     QMKitStyle::setBackgroundColor(this, QMKitStyle::lightGrayColor());
 
-    auto *bar = new QLabel(this);
-    bar->setPixmap(
-        QPixmap::fromImage(QMResourceImages::named(QStringLiteral("btn_myQuelm_bar.png"))));
-    bar->setScaledContents(true);
-    bar->setGeometry(0, 0, 320, 44);
-    QMLabel *title = QMKitStyle::addLabel(bar, bar->rect(), QMKitStyle::boldSystemFont(18),
-                                          Qt::white, QStringLiteral("修改手机号"));
-    title->setAlignment(Qt::AlignCenter);
+    auto *bar = new QMMemberBar(this);
+    bar->setTitle(QStringLiteral("修改手机号"));
+    connect(bar, &QMMemberBar::returnTapped, this, &QMUpdatePhoneView::cancelPhone);
 
     m_phoneText = QMAccountForm::addField(this, 60, QStringLiteral("新手机号码："));
     m_phoneText->setKeyboardType(QMTextField::KeyboardType::PhonePad);

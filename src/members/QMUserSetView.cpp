@@ -11,17 +11,14 @@
 #include "members/MemberInfo.h"
 #include "members/QMLoginProvider.h"
 #include "members/QMSaveMemberInfoProvider.h"
+#include "members/QMTickButton.h"
 #include "members/QMUpdatePhoneView.h"
-#include "services/QMImageCache.h"
-#include "services/QMResourceImages.h"
+#include "services/QMCachedImageView.h"
 #include "services/QMViewBusyBee.h"
 #include "services/QMViewNavigation.h"
 
-#include <QLabel>
-
 namespace {
 constexpr int kRowHeight = 44;
-constexpr int kTickSize = 24;
 const QString kMan = QStringLiteral("男");
 const QString kWoman = QStringLiteral("女");
 
@@ -50,11 +47,10 @@ QMUserSetView::QMUserSetView(QWidget *parent)
     const QColor dark(60, 60, 64);
 
     QWidget *profile = addCard(this, QRect(10, 10, 300, 84));
-    m_headView = new QLabel(profile);
+    m_headView = new QMCachedImageView(profile);
     m_headView->setGeometry(10, 10, 64, 64);
-    m_headView->setScaledContents(true);
-    m_headView->setStyleSheet(QStringLiteral("border: 1px solid rgb(210,210,210);"));
-    showHead(QMResourceImages::named(QStringLiteral("default.jpg")));
+    m_headView->setBorderColor(QColor(210, 210, 210));
+    m_headView->setImageUrl(QString());
     m_nicknameLabel = QMKitStyle::addLabel(profile, QRect(86, 10, 204, 22),
                                            QMKitStyle::boldSystemFont(17), Qt::black);
     QMKitStyle::addLabel(profile, QRect(86, 36, 66, 18), text, dark, QStringLiteral("帐户余额:"));
@@ -77,15 +73,10 @@ QMUserSetView::QMUserSetView(QWidget *parent)
     const int sexTop = 2 * kRowHeight;
     QMKitStyle::addLabel(details, QRect(10, sexTop, 50, kRowHeight), text, dark,
                          QStringLiteral("性别:"));
-    const int tickTop = sexTop + (kRowHeight - kTickSize) / 2;
-    m_relatingManButton = new QMBarButton(QString(), details);
-    m_relatingManButton->setGeometry(70, tickTop, kTickSize, kTickSize);
-    QMKitStyle::addLabel(details, QRect(100, sexTop, 30, kRowHeight), text, dark, kMan);
-    m_relatingWomanButton = new QMBarButton(QString(), details);
-    m_relatingWomanButton->setGeometry(150, tickTop, kTickSize, kTickSize);
-    QMKitStyle::addLabel(details, QRect(180, sexTop, 30, kRowHeight), text, dark, kWoman);
-    setTicked(m_relatingManButton, false);
-    setTicked(m_relatingWomanButton, false);
+    m_relatingManButton = new QMTickButton(kMan, details);
+    m_relatingManButton->move(70, sexTop + (kRowHeight - m_relatingManButton->height()) / 2);
+    m_relatingWomanButton = new QMTickButton(kWoman, details);
+    m_relatingWomanButton->move(150, sexTop + (kRowHeight - m_relatingWomanButton->height()) / 2);
     connect(m_relatingManButton, &QAbstractButton::clicked, this, &QMUserSetView::selectMan);
     connect(m_relatingWomanButton, &QAbstractButton::clicked, this, &QMUserSetView::selectWoman);
 }
@@ -107,30 +98,17 @@ void QMUserSetView::setMemberInfo(const std::shared_ptr<const MemberInfo> &info)
     if (m_sendingSex.isEmpty())
         showSex(member.sex);
 
-    if (member.logo == m_logoUrl)
-        return;
-    m_logoUrl = member.logo;
-    const QImage cached = m_logoUrl.isEmpty()
-                              ? QImage()
-                              : QMImageCache::defaultCache()->requestorImageUrl(this, m_logoUrl);
-    showHead(cached.isNull() ? QMResourceImages::named(QStringLiteral("default.jpg")) : cached);
+    m_headView->setImageUrl(member.logo);
 }
 
-void QMUserSetView::showHead(const QImage &image)
+bool QMUserSetView::isManTicked() const
 {
-    m_headImage = image;
-    m_headView->setPixmap(QPixmap::fromImage(image));
+    return m_relatingManButton->isTicked();
 }
 
-void QMUserSetView::didRecievedImageForUrl(const QImage &image, const QString &url)
+bool QMUserSetView::isWomanTicked() const
 {
-    if (url == m_logoUrl && !image.isNull())
-        showHead(image);
-}
-
-void QMUserSetView::didRunIntoErrorForUrl(const std::optional<QMError> &, const QString &)
-{
-    // The placeholder stays.
+    return m_relatingWomanButton->isTicked();
 }
 
 QString QMUserSetView::savedSex() const
@@ -138,20 +116,11 @@ QString QMUserSetView::savedSex() const
     return m_memberInfo ? m_memberInfo->sex : QString();
 }
 
-void QMUserSetView::setTicked(QMBarButton *button, bool ticked)
-{
-    (button == m_relatingManButton ? m_manTicked : m_womanTicked) = ticked;
-    button->setBackgroundImage(
-        QMResourceImages::named(ticked ? QStringLiteral("btn_relating_movie.png")
-                                       : QStringLiteral("btn_relating_cinema.png")));
-    button->resize(kTickSize, kTickSize);
-}
-
 void QMUserSetView::showSex(const QString &sex)
 {
     const bool woman = sex == kWoman;
-    setTicked(m_relatingWomanButton, woman);
-    setTicked(m_relatingManButton, !woman);
+    m_relatingWomanButton->setTicked(woman);
+    m_relatingManButton->setTicked(!woman);
 }
 
 void QMUserSetView::selectMan()
@@ -170,9 +139,9 @@ void QMUserSetView::chooseSex(const QString &sex)
     if (!m_memberInfo || !m_sendingSex.isEmpty())
         return;
     const bool woman = sex == kWoman;
-    if (woman ? m_womanTicked && !m_manTicked : m_manTicked && !m_womanTicked)
+    if (woman ? isWomanTicked() && !isManTicked() : isManTicked() && !isWomanTicked())
         return;
-    setTicked(woman ? m_relatingWomanButton : m_relatingManButton, true);
+    (woman ? m_relatingWomanButton : m_relatingManButton)->setTicked(true);
     updateSex(sex);
 }
 

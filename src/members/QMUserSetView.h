@@ -1,27 +1,24 @@
 #pragma once
 
 #include "members/QMSaveMemberInfoProviderDelegate.h"
-#include "services/QMImageCacheDelegate.h"
 
-#include <QImage>
 #include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
 class MemberInfo;
-class QLabel;
 class QMBarButton;
+class QMCachedImageView;
 class QMLabel;
+class QMTickButton;
 class QMUpdatePhoneView;
 
 // The member's settings: head picture, nickname, balance, points, e-mail, the mobile number with
 // its editor, and the sex as two tick boxes. A sex chosen is ticked at once and saved; the
 // other is unticked when the service has kept it, and the ticks go back to the kept sex when
 // it has not.
-class QMUserSetView : public QWidget,
-                      public QMSaveMemberInfoProviderDelegate,
-                      public QMImageCacheDelegate
+class QMUserSetView : public QWidget, public QMSaveMemberInfoProviderDelegate
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QMUserSetView)
@@ -34,19 +31,17 @@ public:
     // Shows a profile; the head picture comes through the image cache, "default.jpg" until then.
     void setMemberInfo(const std::shared_ptr<const MemberInfo> &info);
 
-    QLabel *headView() const { return m_headView; }
-    // The picture the head shows now.
-    QImage headImage() const { return m_headImage; }
+    QMCachedImageView *headView() const { return m_headView; }
     QMLabel *nicknameLabel() const { return m_nicknameLabel; }
     QMLabel *balanceLabel() const { return m_balanceLabel; }
     QMLabel *pointLabel() const { return m_pointLabel; }
     QMLabel *emailLabel() const { return m_emailLabel; }
     QMLabel *mobileLabel() const { return m_mobileLabel; }
     QMBarButton *updatePhoneButton() const { return m_updatePhoneButton; }
-    QMBarButton *relatingManButton() const { return m_relatingManButton; }
-    QMBarButton *relatingWomanButton() const { return m_relatingWomanButton; }
-    bool isManTicked() const { return m_manTicked; }
-    bool isWomanTicked() const { return m_womanTicked; }
+    QMTickButton *relatingManButton() const { return m_relatingManButton; }
+    QMTickButton *relatingWomanButton() const { return m_relatingWomanButton; }
+    bool isManTicked() const;
+    bool isWomanTicked() const;
     // The phone editor while it is open.
     QMUpdatePhoneView *updatePhoneView() const;
 
@@ -62,8 +57,6 @@ public:
                                                const std::shared_ptr<InsertData> &data) override;
     void saveMemberInfoProviderDidRunIntoError(QMSaveMemberInfoProvider *provider,
                                                const std::optional<QMError> &error) override;
-    void didRecievedImageForUrl(const QImage &image, const QString &url) override;
-    void didRunIntoErrorForUrl(const std::optional<QMError> &error, const QString &url) override;
 
 signals:
     // The phone editor closed, after a change or without one: the profile is worth asking for.
@@ -73,24 +66,18 @@ private:
     void chooseSex(const QString &sex);
     // Ticks the box of that sex and unticks the other ("女" a woman, anything else a man).
     void showSex(const QString &sex);
-    void setTicked(QMBarButton *button, bool ticked);
-    void showHead(const QImage &image);
     QString savedSex() const;
 
     std::shared_ptr<const MemberInfo> m_memberInfo;
-    QLabel *m_headView;
-    QImage m_headImage;
-    QString m_logoUrl;
+    QMCachedImageView *m_headView;
     QMLabel *m_nicknameLabel;
     QMLabel *m_balanceLabel;
     QMLabel *m_pointLabel;
     QMLabel *m_emailLabel;
     QMLabel *m_mobileLabel;
     QMBarButton *m_updatePhoneButton;
-    QMBarButton *m_relatingManButton;
-    QMBarButton *m_relatingWomanButton;
-    bool m_manTicked = false;
-    bool m_womanTicked = false;
+    QMTickButton *m_relatingManButton;
+    QMTickButton *m_relatingWomanButton;
     // The sex on its way to the service; empty when none is.
     QString m_sendingSex;
     QPointer<QMUpdatePhoneView> m_updatePhoneView;

@@ -14,12 +14,14 @@
 #include "members/QMLoginViewController.h"
 #include "members/QMMyLiveView.h"
 #include "members/QMMyQuelmaViewController.h"
+#include "members/QMPizzaMapView.h"
 #include "members/QMResponsionListView.h"
 #include "members/QMSendCommentView.h"
+#include "members/QMTickButton.h"
 #include "members/QMUpdatePhoneView.h"
 #include "members/QMUserSetView.h"
 #include "net/QMDataProvider.h"
-#include "services/QMResourceImages.h"
+#include "services/QMCachedImageView.h"
 #include "ticketing/QMMovieBuyTicketViewController.h"
 
 #include "QMAppTestCase.h"
@@ -155,8 +157,7 @@ TEST_F(MemberArea, TheDemoMembersProfilePlansAndRepliesThroughTheTab)
 
     // Settings: a new mobile number and the other sex.
     QMUserSetView *settings = openSettings();
-    const QImage placeholder = QMResourceImages::named(QStringLiteral("default.jpg"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return settings->headImage() != placeholder; }, 15000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !settings->headView()->isLoading(); }, 15000));
     const bool wasWoman = settings->isWomanTicked();
     click(wasWoman ? settings->relatingManButton() : settings->relatingWomanButton());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !isBusy(settings); }, 15000));

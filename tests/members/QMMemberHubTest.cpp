@@ -18,18 +18,24 @@
 #include "members/QMAtCommentView.h"
 #include "members/QMLoginProvider.h"
 #include "members/QMLoginViewController.h"
+#include "members/QMMemberPanel.h"
+#include "members/QMMySayInfoView.h"
 #include "members/QMMemberInfoProvider.h"
 #include "members/QMMyLiveView.h"
 #include "members/QMMyQuelmaViewController.h"
+#include "members/QMPizzaMapView.h"
 #include "members/QMReceiveCommentView.h"
 #include "members/QMResponsionListView.h"
 #include "members/QMSendCommentView.h"
+#include "members/QMTickButton.h"
 #include "members/QMUpdatePhoneView.h"
 #include "members/QMUserSetView.h"
+#include "members/QMUserView.h"
+#include "members/MemberInfo.h"
 #include "net/QMDataProvider.h"
 #include "services/QMGrayText.h"
+#include "services/QMCachedImageView.h"
 #include "services/QMImageCache.h"
-#include "services/QMResourceImages.h"
 
 #include "QMTestDocuments.h"
 #include "QMTestHttpServer.h"
@@ -291,11 +297,12 @@ TEST_F(MemberHub, SettingsShowTheProfileWithTheHeadPictureArrivingLater)
         << settings->mobileLabel()->text().toStdString();
     EXPECT_NE(settings->isManTicked(), settings->isWomanTicked());
 
-    // Never fetched on the spot: the placeholder first, the member's picture once it is in.
-    const QImage placeholder = QMResourceImages::named(QStringLiteral("default.jpg"));
+    // The head picture comes through the image cache.
     ASSERT_TRUE(settings->memberInfo());
-    EXPECT_FALSE(settings->memberInfo()->logo.isEmpty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return settings->headImage() != placeholder; }, 15000));
+    const QString logo = settings->memberInfo()->logo;
+    EXPECT_FALSE(logo.isEmpty());
+    EXPECT_EQ(settings->headView()->imageUrl(), logo);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !settings->headView()->isLoading(); }, 15000));
 
     // Another member's profile answered to the hub (the member pages share the provider) does
     // not take the member's place.
@@ -310,11 +317,17 @@ TEST_F(MemberHub, SettingsShowTheProfileWithTheHeadPictureArrivingLater)
     QTest::qWait(200);
     EXPECT_EQ(settings->nicknameLabel()->text(), nickname);
 
-    // A second profile without a picture of its own shows the placeholder at once.
-    auto plain = std::make_shared<MemberInfo>(*settings->memberInfo());
-    plain->logo.clear();
-    settings->setMemberInfo(plain);
-    EXPECT_EQ(settings->headImage(), placeholder);
+    // Never fetched on the spot: a picture not in the cache is waited for, here in vain.
+    auto other = std::make_shared<MemberInfo>(*settings->memberInfo());
+    other->logo.replace(QStringLiteral("u5001"), QStringLiteral("u999999"));
+    settings->setMemberInfo(other);
+    EXPECT_TRUE(settings->headView()->isLoading());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !settings->headView()->isLoading(); }, 15000));
+    // A profile without a picture of its own keeps the placeholder.
+    other->logo.clear();
+    settings->setMemberInfo(other);
+    EXPECT_FALSE(settings->headView()->isLoading());
+    EXPECT_TRUE(settings->headView()->imageUrl().isEmpty());
 }
 
 TEST_F(MemberHub, TheChosenSexIsTickedAtOnceAndTheOtherUntickedWhenKept)
@@ -323,8 +336,9 @@ TEST_F(MemberHub, TheChosenSexIsTickedAtOnceAndTheOtherUntickedWhenKept)
     open();
     QMUserSetView *settings = openSettings();
     const bool wasWoman = settings->isWomanTicked();
-    QMBarButton *other = wasWoman ? settings->relatingManButton() : settings->relatingWomanButton();
-    QMBarButton *own = wasWoman ? settings->relatingWomanButton() : settings->relatingManButton();
+    QMTickButton *other =
+        wasWoman ? settings->relatingManButton() : settings->relatingWomanButton();
+    QMTickButton *own = wasWoman ? settings->relatingWomanButton() : settings->relatingManButton();
     const int saves = requestsTo("saveMemberInfo");
 
     click(own);
@@ -465,6 +479,24 @@ TEST_F(MemberHub, ReplyListsGrowAPageAtATimeAndOfferMoreOnlyAfterAFullPage)
     EXPECT_EQ(QMSendCommentView::KsendCount().count(), 20);
     EXPECT_EQ(requestsTo("sendComment"), sends);
     EXPECT_FALSE(alert()) << said(alert());
+
+    // A reply's text opens the post it answered, its head picture the author's page.
+    table->scrollToRow(0, QMTableView::ScrollPosition::Top, false);
+    const std::shared_ptr<Comment> reply = sent->sendCommentArray().first();
+    ASSERT_TRUE(sent->textButtonForRow(0));
+    click(sent->textButtonForRow(0));
+    auto *post = qobject_cast<QMMySayInfoView *>(QMMemberPanel::topPanel(window.get()));
+    ASSERT_TRUE(post);
+    EXPECT_EQ(post->commentId, reply->commentid);
+    post->doReturn();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QMMemberPanel::topPanel(window.get()); }));
+    click(sent->headButtonForRow(0));
+    auto *author = qobject_cast<QMUserView *>(QMMemberPanel::topPanel(window.get()));
+    ASSERT_TRUE(author);
+    ASSERT_TRUE(author->selectMemberInfo);
+    EXPECT_EQ(author->selectMemberInfo->memberid, reply->memberid);
+    author->doReturn();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QMMemberPanel::topPanel(window.get()); }));
 
     // The received replies, by their title.
     click(replies->pageButton(QMResponsionListView::ReceivePage));
