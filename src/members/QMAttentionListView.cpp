@@ -10,9 +10,11 @@
 #include "members/MemberInfo.h"
 #include "members/QMAreaSwitcher.h"
 #include "members/QMLoginProvider.h"
+#include "members/QMMemberPanel.h"
 #include "members/QMMyInterestCommentProvider.h"
 #include "members/QMMySayInfoView.h"
 #include "members/QMUserView.h"
+#include "members/QMWhatIDoingView.h"
 #include "services/QMResourceImages.h"
 #include "services/QMViewBusyBee.h"
 
@@ -133,7 +135,7 @@ void QMAttentionListView::scrollViewDidEndDecelerating(QMScrollView *)
 
 void QMAttentionListView::whatIDoing()
 {
-    // The status post ("你在干嘛") rises over the window here once members can post one.
+    QMMemberPanel::presentView(this, new QMWhatIDoingView());
 }
 
 void QMAttentionListView::selectLeft()

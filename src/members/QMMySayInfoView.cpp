@@ -6,6 +6,8 @@
 #include "comments/QMCommentThreadView.h"
 #include "comments/QMReCommentListProvider.h"
 #include "members/MemberInfo.h"
+#include "members/QMAccostView.h"
+#include "members/QMTransshipmentView.h"
 #include "members/QMUserView.h"
 #include "net/QMDataProvider.h"
 #include "services/QMViewBusyBee.h"
@@ -92,14 +94,15 @@ void QMMySayInfoView::selectAccost()
 {
     if (!selectComment)
         return;
-    // The reply ("与%@搭话") opens here once members can reply from a post's page.
+    auto *reply = new QMAccostView(selectComment);
+    reply->sayInfoView = this; // asked for the replies again after "搭话成功！"
+    pushView(this, reply);
 }
 
 void QMMySayInfoView::selectTransshipment()
 {
-    if (!selectComment)
-        return;
-    // The re-post ("转载理由") opens here once members can re-post from a post's page.
+    if (selectComment)
+        pushView(this, new QMTransshipmentView(selectComment));
 }
 
 void QMMySayInfoView::selectUser()

@@ -16,6 +16,7 @@
 #include "members/QMMyAttentionView.h"
 #include "members/QMMyPublishView.h"
 #include "members/QMTickButton.h"
+#include "members/QMUserSayView.h"
 #include "net/QMDataProvider.h"
 #include "services/QMCachedImageView.h"
 #include "services/QMResourceImages.h"
@@ -162,7 +163,7 @@ void QMUserView::selectAttentions()
 
 void QMUserView::selectUserSay()
 {
-    // The post to this member ("对%@说") opens here once members can write to each other.
+    pushView(this, new QMUserSayView(selectMemberInfo));
 }
 
 void QMUserView::addLive()
