@@ -513,6 +513,19 @@ TEST_F(MemberPages, OnlyAMembersNameInAFollowListOpensAPage)
     EXPECT_FALSE(page->isLoginView()->isVisible()) << "signed out: nothing to follow with";
 }
 
+TEST_F(MemberPages, PagesOpenedBeforeTheirProfilesCameEachShowTheirOwnMember)
+{
+    // Both ask the one profile provider, which answers the last page that asked.
+    QMUserView *first = QMUserView::showMember(window.get(), member(QStringLiteral("5003")));
+    QMUserView *second = QMUserView::showMember(window.get(), member(QStringLiteral("5004")));
+    ASSERT_TRUE(settles(first));
+    ASSERT_TRUE(settles(second));
+    EXPECT_EQ(first->selectMemberInfo->memberid, QStringLiteral("5003"));
+    EXPECT_EQ(first->nicknameLabel()->text(), QStringLiteral("小雨"));
+    EXPECT_EQ(second->selectMemberInfo->memberid, QStringLiteral("5004"));
+    EXPECT_EQ(second->nicknameLabel()->text(), QStringLiteral("大熊"));
+}
+
 TEST_F(MemberPages, FailuresLeaveWhatIsShownAndAFollowThatFailsSaysSo)
 {
     ASSERT_TRUE(signIn());
