@@ -95,7 +95,7 @@ void QMMySayInfoView::selectAccost()
     if (!selectComment)
         return;
     auto *reply = new QMAccostView(selectComment);
-    reply->sayInfoView = this; // asked for the replies again after "搭话成功！"
+    reply->sayInfoView = this;
     pushView(this, reply);
 }
 

@@ -183,7 +183,8 @@ void QMUserView::selectAttentions()
 
 void QMUserView::selectUserSay()
 {
-    pushView(this, new QMUserSayView(selectMemberInfo));
+    if (selectMemberInfo)
+        pushView(this, new QMUserSayView(selectMemberInfo));
 }
 
 void QMUserView::addLive()

@@ -1,20 +1,29 @@
 #include "app/QMDataContext.h"
 #include "comments/Comment.h"
 #include "comments/QMCommentRow.h"
+#include "comments/QMCommentThreadView.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMBarButton.h"
+#include "kit/QMIndexButton.h"
+#include "kit/QMLabel.h"
 #include "kit/QMMapView.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMPickerView.h"
 #include "kit/QMTableView.h"
 #include "kit/QMTextView.h"
 #include "kit/QMWindow.h"
+#include "members/MemberInfo.h"
+#include "members/QMAccostView.h"
 #include "members/QMAreaSwitcher.h"
+#include "members/QMMySayInfoView.h"
+#include "members/QMPizzaListCell.h"
 #include "members/QMPizzaListView.h"
 #include "members/QMPizzaMapView.h"
 #include "members/QMTickButton.h"
 #include "members/QMTransshipmentView.h"
 #include "members/QMUserAnnotation.h"
+#include "members/QMUserSayView.h"
+#include "members/QMUserView.h"
 #include "members/QMWhatIDoingView.h"
 #include "net/QMDataProvider.h"
 #include "services/QMImageCache.h"
@@ -118,7 +127,7 @@ QMTestService *NearbyService::service = nullptr;
 
 } // namespace
 
-TEST_F(NearbyService, AStatusAboutAFilmReachesTheSquareAndIsReposted)
+TEST_F(NearbyService, AStatusOnTheSquareThenARepostAReplyAndAPostToTheAuthor)
 {
     // The status, about the first film now showing.
     auto *status = new QMWhatIDoingView();
@@ -180,10 +189,21 @@ TEST_F(NearbyService, AStatusAboutAFilmReachesTheSquareAndIsReposted)
     QTest::qWait(500);
     saveScreenshot(window.get(), QStringLiteral("nearby-list.png"));
 
-    // Another member's post, re-posted with a remark.
+    // Another member's post opens from its row; re-posted with a remark from there.
     ASSERT_TRUE(other);
-    QPointer<QMTransshipmentView> repost = new QMTransshipmentView(other);
-    QMMemberPanel::pushView(window.get(), repost);
+    const int row = int(list->pizzaListArray().indexOf(other));
+    list->tableView()->scrollToRow(row, QMTableView::ScrollPosition::Middle, false);
+    auto *cell = qobject_cast<QMPizzaListCell *>(list->tableView()->cellForRow(row));
+    ASSERT_TRUE(cell);
+    QTest::mouseClick(cell->textButton(), Qt::LeftButton);
+    auto *details = qobject_cast<QMMySayInfoView *>(QMMemberPanel::topPanel(list));
+    ASSERT_TRUE(details);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return details->mySayInfoTableView()->accostButton(); }, 15000));
+    ASSERT_TRUE(waitUntilIdle(details));
+    QTest::mouseClick(details->mySayInfoTableView()->transshipmentButton(), Qt::LeftButton);
+    auto *repost = qobject_cast<QMTransshipmentView *>(QMMemberPanel::topPanel(list));
+    ASSERT_TRUE(repost);
     typeText(repost->textView(), QStringLiteral("说得好"));
     QTest::mouseClick(repost->submitButton(), Qt::LeftButton);
     ASSERT_TRUE(answered(QStringLiteral("转载成功！")));
@@ -192,4 +212,37 @@ TEST_F(NearbyService, AStatusAboutAFilmReachesTheSquareAndIsReposted)
     EXPECT_EQ(mine.first()->body, QStringLiteral("说得好"));
     EXPECT_EQ(mine.first()->transferid, other->commentid);
     EXPECT_EQ(mine.first()->transferbody, other->body);
+
+    // A reply from the same page, found under the post once it is through.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QMMemberPanel::topPanel(list) == details; }, 3000));
+    QTest::mouseClick(details->mySayInfoTableView()->accostButton(), Qt::LeftButton);
+    auto *reply = qobject_cast<QMAccostView *>(QMMemberPanel::topPanel(list));
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->doLabel()->text(), QStringLiteral("与%1搭话").arg(other->nickname));
+    typeText(reply->textView(), QStringLiteral("同感"));
+    QTest::mouseClick(reply->submitButton(), Qt::LeftButton);
+    ASSERT_TRUE(answered(QStringLiteral("搭话成功！")));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const auto rows = details->mySayInfoTableView()->rows();
+            return std::any_of(rows.cbegin() + 1, rows.cend(),
+                               [](const auto &row) { return row->body == QStringLiteral("同感"); });
+        },
+        15000));
+
+    // A post to the author, from the author's page.
+    QMUserView *author = QMUserView::showMember(details, MemberInfo(*other));
+    ASSERT_TRUE(author);
+    QTest::mouseClick(author->sayInfoButton(), Qt::LeftButton);
+    auto *say = qobject_cast<QMUserSayView *>(QMMemberPanel::topPanel(list));
+    ASSERT_TRUE(say);
+    EXPECT_EQ(say->doLabel()->text(), QStringLiteral("对%1说").arg(other->nickname));
+    typeText(say->textView(), QStringLiteral("周末一起看电影？"));
+    QTest::mouseClick(say->submitButton(), Qt::LeftButton);
+    ASSERT_TRUE(answered(QStringLiteral("发表成功！")));
+    const QList<std::shared_ptr<Comment>> latest = demoPosts();
+    ASSERT_FALSE(latest.isEmpty());
+    EXPECT_EQ(latest.first()->tag, QStringLiteral("member"));
+    EXPECT_EQ(latest.first()->relatedid, other->memberid);
+    EXPECT_TRUE(latest.first()->transferid.isEmpty());
 }

@@ -11,6 +11,7 @@
 #include "members/MemberCache.h"
 #include "members/MemberInfo.h"
 #include "members/QMAccostView.h"
+#include "members/QMAttentionListView.h"
 #include "members/QMLoginProvider.h"
 #include "members/QMMySayInfoView.h"
 #include "members/QMTickButton.h"
@@ -117,8 +118,12 @@ protected:
 
 TEST_F(PostingViews, AStatusWithNothingLinkedSendsNeitherTagNorRelatedid)
 {
-    auto *view = new QMWhatIDoingView();
-    QMMemberPanel::presentView(window.get(), view);
+    // "你在干嘛" of the interest feed raises it.
+    auto *feed = new QMAttentionListView(QRect(0, 108, 320, 323), window.get());
+    feed->show();
+    QTest::mouseClick(feed->whatIDoingButton(), Qt::LeftButton);
+    auto *view = qobject_cast<QMWhatIDoingView *>(QMMemberPanel::topPanel(feed));
+    ASSERT_TRUE(view);
     QPointer<QMPostingView> watched = view;
     EXPECT_EQ(view->doLabel()->text(), QStringLiteral("你在干嘛"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return view->geometry() == QRect(0, 20, 320, 460); }, 2000))
