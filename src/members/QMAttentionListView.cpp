@@ -10,6 +10,7 @@
 #include "members/MemberInfo.h"
 #include "members/QMAreaSwitcher.h"
 #include "members/QMLoginProvider.h"
+#include "members/QMMemberPanel.h"
 #include "members/QMMyInterestCommentProvider.h"
 #include "members/QMMySayInfoView.h"
 #include "members/QMUserView.h"

@@ -90,15 +90,21 @@ void QMUserView::selectUserList()
     QMMemberInfoProvider *provider = QMDataContext::CurrentDataContext()->memberInfoProvider();
     provider->memberid = selectMemberInfo->memberid;
     provider->memberInfoProvieDelegate = this;
+    m_waitingForProfile = true;
     provider->requestMemberInfo();
 }
 
 void QMUserView::memberInfoProviderDidReceiveMemberInfo(QMMemberInfoProvider *,
                                                         const std::shared_ptr<MemberInfo> &info)
 {
-    // The provider serves one page at a time: a late profile of another member is not ours.
-    if (!info->memberid.isEmpty() && info->memberid != selectMemberInfo->memberid)
+    // The provider serves one page at a time: a late profile of another member goes to the page
+    // below that still waits for it.
+    if (!info->memberid.isEmpty() && info->memberid != selectMemberInfo->memberid) {
+        if (QMUserView *owner = waitingPageOf(info->memberid))
+            owner->memberInfoProviderDidReceiveMemberInfo(nullptr, info);
         return;
+    }
+    m_waitingForProfile = false;
     const QString memberid = selectMemberInfo->memberid;
     selectMemberInfo = info;
     selectMemberInfo->memberid = memberid;
@@ -109,7 +115,21 @@ void QMUserView::memberInfoProviderDidReceiveMemberInfo(QMMemberInfoProvider *,
 void QMUserView::memberInfoProviderDidRunIntoError(QMMemberInfoProvider *,
                                                    const std::optional<QMError> &)
 {
+    m_waitingForProfile = false;
     QMViewBusyBee::removeBusyBee(this);
+}
+
+QMUserView *QMUserView::waitingPageOf(const QString &memberid) const
+{
+    if (!parentWidget())
+        return nullptr;
+    const auto pages = parentWidget()->findChildren<QMUserView *>(Qt::FindDirectChildrenOnly);
+    for (QMUserView *page : pages) {
+        if (page != this && page->m_waitingForProfile &&
+            page->selectMemberInfo->memberid == memberid)
+            return page;
+    }
+    return nullptr;
 }
 
 void QMUserView::showMemberInfo()

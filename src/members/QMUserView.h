@@ -75,6 +75,8 @@ public:
     void delMember();
 
 private:
+    // Another page of this window waiting for that member's profile.
+    QMUserView *waitingPageOf(const QString &memberid) const;
     void showMemberInfo();
     void showFollowAnswer(const std::shared_ptr<InsertData> &data, const QString &message);
     static void showFollowError(const std::optional<QMError> &error);
@@ -88,4 +90,5 @@ private:
     QMTickButton *m_attentionButton;
     QMTickButton *m_noAttentionButton;
     QMBarButton *m_sayInfoButton;
+    bool m_waitingForProfile = false;
 };

@@ -3,7 +3,6 @@
 #include "comments/QMCommentAddProvider.h"
 #include "comments/QMCommentRow.h"
 #include "comments/QMCommentThreadView.h"
-#include "comments/QMReCommentAddProvider.h"
 #include "comments/QMReplyLabel.h"
 #include "kit/QMActivityIndicatorView.h"
 #include "kit/QMAlertView.h"
@@ -13,11 +12,13 @@
 #include "kit/QMNavigationController.h"
 #include "kit/QMPageCounter.h"
 #include "kit/QMScrollView.h"
-#include "members/QMAreaSwitcher.h"
 #include "kit/QMTableView.h"
+#include "kit/QMTextView.h"
 #include "kit/QMWindow.h"
 #include "members/CollectList.h"
 #include "members/MemberCache.h"
+#include "members/QMAccostView.h"
+#include "members/QMAreaSwitcher.h"
 #include "members/QMAttentionListView.h"
 #include "members/QMLoginProvider.h"
 #include "members/QMMyAttentionView.h"
@@ -25,8 +26,11 @@
 #include "members/QMMyPublishView.h"
 #include "members/QMMySayInfoView.h"
 #include "members/QMTickButton.h"
+#include "members/QMTransshipmentView.h"
+#include "members/QMUserSayView.h"
 #include "members/QMUserCommentListProvider.h"
 #include "members/QMUserView.h"
+#include "members/QMWhatIDoingView.h"
 #include "net/QMDataProvider.h"
 #include "services/QMCachedImageView.h"
 #include "services/QMResourceImages.h"
@@ -134,6 +138,15 @@ protected:
         tap(page->returnButton());
         EXPECT_NE(QMMemberPanel::topPanel(window.get()), page) << "a page sliding away is no more";
         EXPECT_TRUE(QTest::qWaitFor([&] { return !leaving; }));
+    }
+    // Taps, then keys that carry text, Chinese included.
+    static void typeInto(QWidget *target, const QString &text)
+    {
+        tap(target);
+        for (const char32_t codePoint : text.toUcs4()) {
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown,
+                                QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
+        }
     }
     static bool isBusy(const QWidget *view)
     {
@@ -324,7 +337,7 @@ TEST_F(MemberPages, AFollowMadeOnAPageShowsInTheMembersOwnFollowsUntilItIsUndone
     EXPECT_EQ(post->title(), first->nickname + "说：");
 }
 
-TEST_F(MemberPages, APostShowsItselfAloneUntilItIsRepliedToAndEveryHeadOpensItsAuthor)
+TEST_F(MemberPages, APostIsRepliedToAndRepostedFromItsPageAndEveryHeadOpensItsAuthor)
 {
     const std::shared_ptr<MemberCache> me = signIn();
     ASSERT_TRUE(me);
@@ -350,27 +363,37 @@ TEST_F(MemberPages, APostShowsItselfAloneUntilItIsRepliedToAndEveryHeadOpensItsA
     ASSERT_TRUE(settles(post));
     ASSERT_EQ(post->mySayInfoTableView()->numberOfRows(), 1) << "no replies: the post alone";
     EXPECT_EQ(post->title(), fresh->nickname + "说：");
-    ASSERT_TRUE(post->mySayInfoTableView()->accostButton());
-    EXPECT_TRUE(post->mySayInfoTableView()->transshipmentButton());
 
-    // Someone replies; the post asked for again shows the reply under it.
-    ReplyAddRecorder replied;
-    QMReCommentAddProvider *reply = QMDataContext::CurrentDataContext()->reCommentAddProvider();
-    reply->memberEncode = me->memberEncode;
-    reply->commentid = fresh->commentid;
-    reply->body = QStringLiteral("算我一个 & 带上爆米花");
-    reply->reCommentAddDelegate = &replied;
-    reply->requestReCommentAdd();
-    ASSERT_TRUE(replied.waitForCalls());
-    post->mySayList();
-    EXPECT_TRUE(isBusy(post));
-    ASSERT_TRUE(settles(post));
-    ASSERT_EQ(post->mySayInfoTableView()->numberOfRows(), 2);
-    EXPECT_EQ(post->mySayInfoTableView()->rows().at(1)->body, reply->body);
+    // "搭话": the reply's page, and after "搭话成功！" the reply under the post.
+    tap(post->mySayInfoTableView()->accostButton());
+    QMAccostView *reply = topPage<QMAccostView>();
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->selectComment()->commentid, fresh->commentid);
+    const QString replyText = QStringLiteral("算我一个 & 带上爆米花");
+    typeInto(reply->textView(), replyText);
+    tap(reply->submitButton());
+    EXPECT_EQ(answer(), "成功/搭话成功！/ok");
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return post->mySayInfoTableView()->numberOfRows() == 2; }, 15000));
+    EXPECT_EQ(post->mySayInfoTableView()->rows().at(1)->body, replyText);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->findChild<QMAccostView *>(); }));
     ASSERT_TRUE(post->mySayInfoTableView()->bubbleForRow(1));
     screenshot(QStringLiteral("member-post.png"));
 
-    // The reply's head picture opens its author's page.
+    // "转载": a re-post of this post, which then leads the member's posts.
+    tap(post->mySayInfoTableView()->transshipmentButton());
+    QMTransshipmentView *repost = topPage<QMTransshipmentView>();
+    ASSERT_TRUE(repost);
+    typeInto(repost->textView(), QStringLiteral("同去"));
+    tap(repost->submitButton());
+    EXPECT_EQ(answer(), "成功/转载成功！/ok");
+    const QList<std::shared_ptr<Comment>> after = postsOf(kDemoMember);
+    ASSERT_FALSE(after.isEmpty());
+    EXPECT_EQ(after.first()->body, QStringLiteral("同去"));
+    EXPECT_EQ(after.first()->transferid, fresh->commentid);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->findChild<QMTransshipmentView *>(); }));
+
+    // The reply's head picture opens its author's page, and "对Ta说" writes to a member.
     QWidget *cell = post->mySayInfoTableView()->cellForRow(1);
     ASSERT_TRUE(cell);
     tap(cell->findChild<QMIndexButton *>());
@@ -378,6 +401,16 @@ TEST_F(MemberPages, APostShowsItselfAloneUntilItIsRepliedToAndEveryHeadOpensItsA
     ASSERT_TRUE(author);
     EXPECT_EQ(author->selectMemberInfo->memberid, kDemoMember);
     EXPECT_EQ(author->nicknameLabel()->text(), fresh->nickname) << "known before the profile";
+    goBack(author);
+    QMUserView::showMember(post, member(kStranger));
+    QMUserView *stranger = topPage<QMUserView>();
+    ASSERT_TRUE(stranger);
+    ASSERT_TRUE(settles(stranger));
+    tap(stranger->sayInfoButton());
+    QMUserSayView *say = topPage<QMUserSayView>();
+    ASSERT_TRUE(say);
+    EXPECT_EQ(say->member()->memberid, kStranger);
+    EXPECT_EQ(say->title(), "对" + stranger->selectMemberInfo->nickname + "说");
 }
 
 TEST_F(MemberPages, TheFeedAsksForAnotherAreaFromItsFirstPageAndOpensPostsAndAuthors)
@@ -414,6 +447,13 @@ TEST_F(MemberPages, TheFeedAsksForAnotherAreaFromItsFirstPageAndOpensPostsAndAut
     ASSERT_FALSE(feed->attentionArray().isEmpty()) << "the followed members post in the city";
     ASSERT_TRUE(feed->rowForPost(0));
     screenshot(QStringLiteral("member-feed.png"));
+
+    // "你在干嘛" raises the status page from the bottom; it sinks again when left.
+    tap(feed->whatIDoingButton());
+    QMWhatIDoingView *status = topPage<QMWhatIDoingView>();
+    ASSERT_TRUE(status);
+    EXPECT_EQ(status->title(), QStringLiteral("你在干嘛"));
+    goBack(status);
 
     // A swipe back settles on "我的周边" and asks for it.
     drag(feed->areaSwitcher()->scroller(), QPoint(20, 18), QPoint(100, 18));
@@ -471,6 +511,19 @@ TEST_F(MemberPages, OnlyAMembersNameInAFollowListOpensAPage)
     ASSERT_TRUE(page);
     EXPECT_EQ(page->selectMemberInfo->memberid, QStringLiteral("5003"));
     EXPECT_FALSE(page->isLoginView()->isVisible()) << "signed out: nothing to follow with";
+}
+
+TEST_F(MemberPages, PagesOpenedBeforeTheirProfilesCameEachShowTheirOwnMember)
+{
+    // Both ask the one profile provider, which answers the last page that asked.
+    QMUserView *first = QMUserView::showMember(window.get(), member(QStringLiteral("5003")));
+    QMUserView *second = QMUserView::showMember(window.get(), member(QStringLiteral("5004")));
+    ASSERT_TRUE(settles(first));
+    ASSERT_TRUE(settles(second));
+    EXPECT_EQ(first->selectMemberInfo->memberid, QStringLiteral("5003"));
+    EXPECT_EQ(first->nicknameLabel()->text(), QStringLiteral("小雨"));
+    EXPECT_EQ(second->selectMemberInfo->memberid, QStringLiteral("5004"));
+    EXPECT_EQ(second->nicknameLabel()->text(), QStringLiteral("大熊"));
 }
 
 TEST_F(MemberPages, FailuresLeaveWhatIsShownAndAFollowThatFailsSaysSo)
