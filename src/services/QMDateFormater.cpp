@@ -3,6 +3,7 @@
 #include <unicode/locid.h>
 #include <unicode/parsepos.h>
 #include <unicode/smpdtfmt.h>
+#include <unicode/timezone.h>
 #include <unicode/unistr.h>
 
 #include <array>
@@ -20,7 +21,9 @@ QString fromUnicode(const icu::UnicodeString &text)
     return QString(reinterpret_cast<const QChar *>(text.getBuffer()), text.length());
 }
 
-// Patterns are ICU's: Qt's own date patterns mean other things.
+// Patterns are ICU's: Qt's own date patterns mean other things. The service writes Shanghai's
+// wall-clock time, so texts are read and written in Shanghai's zone whatever the device's is: a
+// desktop elsewhere would otherwise call a post made a minute ago "8小时前".
 std::unique_ptr<icu::SimpleDateFormat> makeFormat(const char *pattern)
 {
     UErrorCode status = U_ZERO_ERROR;
@@ -28,6 +31,7 @@ std::unique_ptr<icu::SimpleDateFormat> makeFormat(const char *pattern)
                                                           icu::Locale("zh", "CN"), status);
     if (U_FAILURE(status))
         return nullptr;
+    format->adoptTimeZone(icu::TimeZone::createTimeZone("Asia/Shanghai"));
     return format;
 }
 } // namespace

@@ -5,7 +5,8 @@
 
 // The short Chinese date texts of the lists: how long ago something happened (5分钟前, 3天前), or
 // a date written with a fixed pattern in the zh_CN locale. Dates arrive as the service's texts
-// ("yyyy-MM-dd HH:mm:ss" or "yyyy-MM-dd") and are read in the device's time zone.
+// ("yyyy-MM-dd HH:mm:ss" or "yyyy-MM-dd"), Shanghai's wall-clock time, and are read and written
+// in Shanghai's time zone, whatever the device's zone is.
 class QMDateFormater
 {
 public:

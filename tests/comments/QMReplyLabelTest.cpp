@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -66,8 +67,11 @@ protected:
         c.commentid = QStringLiteral("7001");
         c.nickname = QStringLiteral("小明");
         c.body = body;
-        c.addtime = QDateTime::currentDateTime().addSecs(-3 * 3600).toString(
-            QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        // The service writes Shanghai's wall-clock time.
+        c.addtime = QDateTime::currentDateTime()
+                        .addSecs(-3 * 3600)
+                        .toTimeZone(QTimeZone(8 * 3600))
+                        .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         c.logo = server.url(QStringLiteral("/u/5001.png"));
         return c;
     }

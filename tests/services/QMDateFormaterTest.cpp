@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimeZone>
+
+#include <ctime>
+
 namespace {
-const QDateTime kNow(QDate(2026, 12, 5), QTime(14, 7, 9));
+const QTimeZone kShanghai(8 * 3600);
+const QDateTime kNow(QDate(2026, 12, 5), QTime(14, 7, 9), kShanghai);
 
 QString ageOf(qint64 minutes)
 {
@@ -27,15 +32,36 @@ TEST(DateTexts, AgeCountsWholeUnitsAboveEachLimit)
               QStringLiteral("1小时前"));
 }
 
-TEST(DateTexts, ServiceTextsAreReadInTheDevicesTimeZone)
+TEST(DateTexts, ServiceTextsAreShanghaiTimeOnAnyDevice)
 {
-    EXPECT_EQ(QMDateFormater::convertDateFromString(QStringLiteral("2011-03-05")),
-              QDateTime(QDate(2011, 3, 5), QTime(0, 0)));
-    EXPECT_EQ(QMDateFormater::convertDateFromString(QStringLiteral("2011-03-05 14:07:09")),
-              QDateTime(QDate(2011, 3, 5), QTime(14, 7, 9)));
-    // Leniently: an overflowing day rolls into the next month.
-    EXPECT_EQ(QMDateFormater::convertDateFromString(QStringLiteral("2011-02-30")),
-              QDateTime(QDate(2011, 3, 2), QTime(0, 0)));
+    // The suite runs in the machine's zone; a device in New York must read the same instants.
+    const QByteArray savedZone = qgetenv("TZ");
+    for (const char *zone : {"UTC", "America/New_York", "Asia/Shanghai"}) {
+        qputenv("TZ", zone);
+        tzset();
+        EXPECT_EQ(QMDateFormater::convertDateFromString(QStringLiteral("2011-03-05")),
+                  QDateTime(QDate(2011, 3, 5), QTime(0, 0), kShanghai))
+            << zone;
+        EXPECT_EQ(QMDateFormater::convertDateFromString(QStringLiteral("2011-03-05 14:07:09")),
+                  QDateTime(QDate(2011, 3, 5), QTime(14, 7, 9), kShanghai))
+            << zone;
+        // Leniently: an overflowing day rolls into the next month.
+        EXPECT_EQ(QMDateFormater::convertDateFromString(QStringLiteral("2011-02-30")),
+                  QDateTime(QDate(2011, 3, 2), QTime(0, 0), kShanghai))
+            << zone;
+        // Written back as it was written, and a post made now is "0分钟前", not hours old.
+        EXPECT_EQ(QMDateFormater(QStringLiteral("2026-03-05 09:30:00")).dateStringWithFormat(0),
+                  QStringLiteral("3-05 09:30"))
+            << zone;
+        const QString justNow = QDateTime::currentDateTime().toTimeZone(kShanghai).toString(
+            QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        EXPECT_EQ(QMDateFormater(justNow).dateInterval(), QStringLiteral("0分钟前")) << zone;
+    }
+    if (savedZone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", savedZone);
+    tzset();
     const char *unreadable[] = {"", "yesterday", "2011-03-05 14:07", "05/03/2011",
                                 "2011-03-05 14:07:09 tail"};
     for (const char *text : unreadable) {
@@ -55,6 +81,4 @@ TEST(DateTexts, FixedPatternsAreChineseAndUnknownKindsGiveNothing)
     EXPECT_EQ(formater.dateStringWithFormat(2), QStringLiteral("十二月5日"));
     EXPECT_EQ(formater.dateStringWithFormat(3), QStringLiteral("12月5日 14:07"));
     EXPECT_TRUE(formater.dateStringWithFormat(4).isEmpty());
-    EXPECT_EQ(QMDateFormater(QStringLiteral("2026-03-05 09:30:00")).dateStringWithFormat(0),
-              QStringLiteral("3-05 09:30"));
 }
