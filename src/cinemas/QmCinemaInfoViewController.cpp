@@ -118,11 +118,7 @@ void QmCinemaInfoViewController::singPointProviderDidRunIntoError(
     QMSignPointProvider *, const std::optional<QMError> &error)
 {
     QMViewBusyBee::removeBusyBee(view());
-    // A refusal carries its words; a failed transfer only the network's, no message for a member.
-    const bool told = error && error->code() == -1 && !error->domain().isEmpty();
-    QMAlertView::show(QStringLiteral("错误"),
-                      told ? error->domain() : QStringLiteral("与后台通讯错误"),
-                      QStringLiteral("ok"));
+    QMAlertView::show(QStringLiteral("错误"), QMError::alertText(error), QStringLiteral("ok"));
 }
 
 void QmCinemaInfoViewController::checkInPos()

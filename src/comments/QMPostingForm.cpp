@@ -80,13 +80,6 @@ bool QMPostingForm::sendReply(const QString &commentid)
     return true;
 }
 
-QString QMPostingForm::failureText(const std::optional<QMError> &error)
-{
-    if (error && error->code() == -1 && !error->domain().isEmpty())
-        return error->domain();
-    return QStringLiteral("与后台通讯错误");
-}
-
 void QMPostingForm::textViewDidChange(QMTextView *textView)
 {
     QMTextLimit::judgeChange(textView, m_acceptedText);
@@ -143,7 +136,7 @@ void QMPostingForm::answer(const std::shared_ptr<InsertData> &data)
 void QMPostingForm::fail(const std::optional<QMError> &error)
 {
     endSending();
-    QMAlertView::show(QStringLiteral("错误"), failureText(error), QStringLiteral("ok"));
+    QMAlertView::show(QStringLiteral("错误"), QMError::alertText(error), QStringLiteral("ok"));
 }
 
 void QMPostingForm::endSending()

@@ -58,10 +58,6 @@ public:
     // The text as a reply to a comment.
     bool sendReply(const QString &commentid);
 
-    // The message of a failure: the service's own words, or, for a failed transfer whose
-    // error speaks of the network layer, "与后台通讯错误".
-    static QString failureText(const std::optional<QMError> &error);
-
     void textViewDidChange(QMTextView *textView) override;
     void commentAddProviderDidReceiveInsertData(QMCommentAddProvider *provider,
                                                 const std::shared_ptr<InsertData> &data) override;

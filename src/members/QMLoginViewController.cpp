@@ -69,12 +69,7 @@ void QMLoginViewController::stopWaiting()
 
 void QMLoginViewController::showFailure(const std::optional<QMError> &error)
 {
-    // A refusal carries the service's words; a failed transfer only the network's, which are
-    // no message for a member.
-    const bool told = error && error->code() == -1 && !error->domain().isEmpty();
-    QMAlertView::show(QStringLiteral("错误"),
-                      told ? error->domain() : QStringLiteral("与后台通讯错误"),
-                      QStringLiteral("ok"));
+    QMAlertView::show(QStringLiteral("错误"), QMError::alertText(error), QStringLiteral("ok"));
     stopWaiting();
 }
 

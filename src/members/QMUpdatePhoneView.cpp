@@ -97,7 +97,7 @@ void QMUpdatePhoneView::saveMemberInfoProviderDidRunIntoError(QMSaveMemberInfoPr
                                                               const std::optional<QMError> &error)
 {
     stopSending();
-    QMAlertView::show(QStringLiteral("错误"), QMPostingForm::failureText(error),
+    QMAlertView::show(QStringLiteral("错误"), QMError::alertText(error),
                       QStringLiteral("ok"));
 }
 

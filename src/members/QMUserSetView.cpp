@@ -184,7 +184,7 @@ void QMUserSetView::saveMemberInfoProviderDidRunIntoError(QMSaveMemberInfoProvid
     QMViewBusyBee::removeBusyBee(this);
     m_sendingSex.clear();
     showSex(savedSex());
-    QMAlertView::show(QStringLiteral("错误"), QMPostingForm::failureText(error),
+    QMAlertView::show(QStringLiteral("错误"), QMError::alertText(error),
                       QStringLiteral("ok"));
 }
 

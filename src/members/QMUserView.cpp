@@ -250,6 +250,6 @@ void QMUserView::showFollowAnswer(const std::shared_ptr<InsertData> &data, const
 
 void QMUserView::showFollowError(const std::optional<QMError> &error)
 {
-    QMAlertView::show(QStringLiteral("错误"), QMPostingForm::failureText(error),
+    QMAlertView::show(QStringLiteral("错误"), QMError::alertText(error),
                       QStringLiteral("ok"));
 }

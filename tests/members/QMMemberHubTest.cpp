@@ -37,10 +37,9 @@
 #include "services/QMCachedImageView.h"
 #include "services/QMImageCache.h"
 
-#include "QMTestDocuments.h"
+#include "QMScreenTestCase.h"
 #include "QMTestHttpServer.h"
 #include "QMTestRecorders.h"
-#include "QMTestService.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -52,95 +51,34 @@
 namespace {
 
 // The member tab's stack in a real window against the real service, as the demo member.
-class MemberHub : public ::testing::Test
+class MemberHub : public QMScreenTestCase
 {
 protected:
-    static void SetUpTestSuite() { service = new QMTestService(); }
-    static void TearDownTestSuite()
-    {
-        delete service;
-        service = nullptr;
-    }
     void SetUp() override
     {
-        ASSERT_TRUE(service->isRunning()) << service->log().toStdString();
-        QMDataProvider::setBaseAddressForTesting(service->baseUrl());
-        window = std::make_unique<QMWindow>();
-        window->makeKeyAndVisible();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        auto root = std::make_unique<QMMyQuelmaViewController>();
-        hub = root.get();
-        stack = std::make_unique<QMNavigationController>(std::move(root));
+        QMScreenTestCase::SetUp();
+        // Built, not shown: a test opens the tab when the member would.
+        hub = showStack(std::make_unique<QMMyQuelmaViewController>(), false);
         for (QMPageCounter *counter :
              {&QMSendCommentView::KsendCount(), &QMReceiveCommentView::KreceiveCount(),
               &QMAtCommentView::katCommentCount()})
             counter->setCount(QMPageCounter::kPageSize);
     }
-    void TearDown() override
-    {
-        for (QMAlertView *alert : QMAlertView::visibleAlerts())
-            alert->clickButton();
-        window->setRootViewController(nullptr);
-        stack.reset();
-        window.reset();
-        flush();
-        QMDataContext::CloseDataContext();
-        QMDataProvider::CloseDataProvider();
-        QMImageCache::CloseCache();
-        QMDataProvider::setBaseAddressForTesting({});
-    }
-
     // The member opens the tab: the hub's view loads in the window.
     void open()
     {
         window->setRootViewController(stack.get());
         QTest::qWait(0);
     }
-    static void flush()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-    static void signIn()
-    {
-        LoginRecorder recorder;
-        QMLoginProvider *provider = QMDataContext::CurrentDataContext()->loginProvider();
-        provider->loginDelegate = &recorder;
-        provider->username = QStringLiteral("demo@example.com");
-        provider->password = QStringLiteral("demo123");
-        provider->requestLogin();
-        ASSERT_TRUE(recorder.waitForCalls());
-        ASSERT_TRUE(QMDataProvider::DataProvider()->isLogged());
-    }
     static int requestsTo(const char *path)
     {
         return int(service->log().count(QLatin1String(path)));
     }
-    static void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-    static bool isBusy(QWidget *view)
-    {
-        return !view->findChildren<QMActivityIndicatorView *>(Qt::FindDirectChildrenOnly).isEmpty();
-    }
-    static QMAlertView *alert()
-    {
-        const QList<QMAlertView *> shown = QMAlertView::visibleAlerts();
-        return shown.isEmpty() ? nullptr : shown.last();
-    }
+    // "title/message" of an alert.
     static std::string said(const QMAlertView *shown)
     {
         return shown ? (shown->title() + QLatin1Char('/') + shown->message()).toStdString()
                      : std::string("no alert");
-    }
-    static bool waitForAlert()
-    {
-        return QTest::qWaitFor([] { return alert(); }, 15000);
-    }
-    static void typeInto(QMTextField *field, const QString &text)
-    {
-        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(10, 10));
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
     }
     static bool isChosen(const QMBarButton *button)
     {
@@ -167,13 +105,8 @@ protected:
         return settings;
     }
 
-    static QMTestService *service;
-    QMTestDocuments documents;
-    std::unique_ptr<QMWindow> window;
-    std::unique_ptr<QMNavigationController> stack;
     QMMyQuelmaViewController *hub = nullptr;
 };
-QMTestService *MemberHub::service = nullptr;
 
 TEST_F(MemberHub, SignedOutTheTabOffersOnlyTheSignInScreenThenTheSquare)
 {

@@ -4,17 +4,14 @@
 #include "comments/QMCommentRow.h"
 #include "comments/QMCommentThreadView.h"
 #include "comments/QMReplyLabel.h"
-#include "kit/QMActivityIndicatorView.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMIndexButton.h"
 #include "kit/QMLabel.h"
-#include "kit/QMNavigationController.h"
 #include "kit/QMPageCounter.h"
 #include "kit/QMScrollView.h"
 #include "kit/QMTableView.h"
 #include "kit/QMTextView.h"
-#include "kit/QMWindow.h"
 #include "members/CollectList.h"
 #include "members/MemberCache.h"
 #include "members/QMAccostView.h"
@@ -35,12 +32,9 @@
 #include "services/QMCachedImageView.h"
 #include "services/QMResourceImages.h"
 
-#include "QMTestDocuments.h"
+#include "QMScreenTestCase.h"
 #include "QMTestRecorders.h"
-#include "QMTestService.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QPointer>
 #include <QTest>
 
@@ -64,56 +58,19 @@ protected:
 };
 
 // The member pages in a real window against the real service, as the demo member.
-class MemberPages : public ::testing::Test
+class MemberPages : public QMScreenTestCase
 {
 protected:
-    static void SetUpTestSuite() { service = new QMTestService(); }
-    static void TearDownTestSuite()
-    {
-        delete service;
-        service = nullptr;
-    }
     void SetUp() override
     {
-        ASSERT_TRUE(service->isRunning()) << service->log().toStdString();
-        QMDataProvider::setBaseAddressForTesting(service->baseUrl());
-        window = std::make_unique<QMWindow>();
-        window->makeKeyAndVisible();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        auto root = std::make_unique<FeedScreen>();
-        screen = root.get();
-        stack = std::make_unique<QMNavigationController>(std::move(root));
-        window->setRootViewController(stack.get());
-    }
-    void TearDown() override
-    {
-        for (QMAlertView *shown : QMAlertView::visibleAlerts())
-            shown->clickButton();
-        window->setRootViewController(nullptr);
-        stack.reset();
-        window.reset();
-        flush();
-        QMDataContext::CloseDataContext();
-        QMDataProvider::CloseDataProvider();
-        QMDataProvider::setBaseAddressForTesting({});
+        QMScreenTestCase::SetUp();
+        screen = showStack(std::make_unique<FeedScreen>());
     }
 
-    static void flush()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
     static std::shared_ptr<MemberCache> signIn()
     {
-        LoginRecorder recorder;
-        QMLoginProvider *provider = QMDataContext::CurrentDataContext()->loginProvider();
-        provider->username = QStringLiteral("demo@example.com");
-        provider->password = QStringLiteral("demo123");
-        provider->loginDelegate = &recorder;
-        provider->requestLogin();
-        EXPECT_TRUE(recorder.waitForCalls());
-        EXPECT_EQ(recorder.successes, 1) << recorder.errorText().toStdString();
-        return provider->loginMemeber;
+        QMScreenTestCase::signIn();
+        return QMDataContext::CurrentDataContext()->loginProvider()->loginMemeber;
     }
     static MemberInfo member(const QString &memberid)
     {
@@ -147,10 +104,6 @@ protected:
             QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown,
                                 QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
         }
-    }
-    static bool isBusy(const QWidget *view)
-    {
-        return view->findChild<QMActivityIndicatorView *>(QString(), Qt::FindDirectChildrenOnly);
     }
     static bool settles(const QWidget *view)
     {
@@ -186,28 +139,14 @@ protected:
         QTest::qWait(150);
         QTest::mouseRelease(scroller, Qt::LeftButton, {}, to);
     }
-    static QMAlertView *alert()
-    {
-        const QList<QMAlertView *> shown = QMAlertView::visibleAlerts();
-        return shown.isEmpty() ? nullptr : shown.last();
-    }
     // "title/message/button" of the alert that comes, which is then dismissed.
     static std::string answer()
     {
-        if (!QTest::qWaitFor([] { return alert(); }, 15000))
+        if (!waitForAlert())
             return "no alert";
-        QMAlertView *shown = alert();
-        const std::string said = (shown->title() + QLatin1Char('/') + shown->message() +
-                                  QLatin1Char('/') + shown->button()->text())
-                                     .toStdString();
-        QTest::mouseClick(shown->button(), Qt::LeftButton);
-        return said;
-    }
-    void screenshot(const QString &name)
-    {
-        const QString dir = qEnvironmentVariable("QM_SCREENSHOT_DIR");
-        if (!dir.isEmpty())
-            window->saveScreenshot(QDir(dir).filePath(name));
+        const std::string text = said();
+        dismissAlert();
+        return text;
     }
     static QStringList names(const QList<std::shared_ptr<Collect>> &follows)
     {
@@ -231,13 +170,8 @@ protected:
         return recorder.record ? recorder.record->commentArray : QList<std::shared_ptr<Comment>>();
     }
 
-    static QMTestService *service;
-    QMTestDocuments documents;
-    std::unique_ptr<QMWindow> window;
-    std::unique_ptr<QMNavigationController> stack;
     FeedScreen *screen = nullptr;
 };
-QMTestService *MemberPages::service = nullptr;
 
 TEST_F(MemberPages, AFollowMadeOnAPageShowsInTheMembersOwnFollowsUntilItIsUndone)
 {

@@ -30,11 +30,9 @@
 #include "services/QMLocationProvider.h"
 #include "services/QMViewNavigation.h"
 
-#include "KitTestSupport.h"
 #include "QMMemberViewsTestSupport.h"
-#include "QMTestDocuments.h"
+#include "QMScreenTestCase.h"
 #include "QMTestRecorders.h"
-#include "QMTestService.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -46,49 +44,18 @@ namespace {
 
 // The demo member at People's Square, with the square in the member tab's place, against the
 // real service.
-class NearbyService : public ::testing::Test
+class NearbyService : public QMScreenTestCase
 {
 protected:
-    static void SetUpTestSuite() { service = new QMTestService(); }
-    static void TearDownTestSuite()
-    {
-        delete service;
-        service = nullptr;
-    }
     void SetUp() override
     {
-        ASSERT_TRUE(service->isRunning()) << service->log().toStdString();
-        QMDataProvider::setBaseAddressForTesting(service->baseUrl());
+        QMScreenTestCase::SetUp();
         QMDataContext::CurrentDataContext()->locationProvider()->setCurrentLocation(
             {31.2304, 121.4737});
-        LoginRecorder login;
-        QMLoginProvider *provider = QMDataContext::CurrentDataContext()->loginProvider();
-        provider->username = QStringLiteral("demo@example.com");
-        provider->password = QStringLiteral("demo123");
-        provider->loginDelegate = &login;
-        provider->requestLogin();
-        ASSERT_TRUE(login.waitForCalls());
-        ASSERT_EQ(login.successes, 1) << login.errorText().toStdString();
-
-        window = shownWindow();
-        ASSERT_TRUE(window);
+        signIn();
         auto root = std::make_unique<QMViewController>();
         root->setTitle(QStringLiteral("叽喳"));
-        hub = root.get();
-        stack = std::make_unique<QMNavigationController>(std::move(root));
-        window->setRootViewController(stack.get());
-    }
-    void TearDown() override
-    {
-        while (QMAlertView *shown = topAlert())
-            shown->clickButton();
-        window.reset();
-        stack.reset();
-        flushDeletions();
-        QMImageCache::CloseCache();
-        QMDataContext::CloseDataContext();
-        QMDataProvider::CloseDataProvider();
-        QMDataProvider::setBaseAddressForTesting({});
+        hub = showStack(std::move(root));
     }
 
     static bool answered(const QString &message)
@@ -116,14 +83,8 @@ protected:
                                                     : QList<std::shared_ptr<Comment>>();
     }
 
-    static QMTestService *service;
-    QMTestDocuments documents;
-    std::unique_ptr<QMWindow> window;
-    std::unique_ptr<QMNavigationController> stack;
     QMViewController *hub = nullptr;
 };
-
-QMTestService *NearbyService::service = nullptr;
 
 } // namespace
 

@@ -1,12 +1,9 @@
 #include "app/QMDataContext.h"
-#include "kit/QMActivityIndicatorView.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMNavigationBar.h"
-#include "kit/QMNavigationController.h"
 #include "kit/QMNavigationItem.h"
 #include "kit/QMTextField.h"
-#include "kit/QMWindow.h"
 #include "members/MemberCache.h"
 #include "members/QMLoginProvider.h"
 #include "members/QMLoginViewController.h"
@@ -14,11 +11,8 @@
 #include "members/QMSignInGate.h"
 #include "net/QMDataProvider.h"
 
-#include "QMTestDocuments.h"
-#include "QMTestService.h"
+#include "QMScreenTestCase.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QTest>
 
@@ -44,38 +38,13 @@ public:
 };
 
 // The screens against the real service, as the demo member of its seed.
-class SignIn : public ::testing::Test
+class SignIn : public QMScreenTestCase
 {
 protected:
-    static void SetUpTestSuite() { service = new QMTestService(); }
-    static void TearDownTestSuite()
-    {
-        delete service;
-        service = nullptr;
-    }
     void SetUp() override
     {
-        ASSERT_TRUE(service->isRunning()) << service->log().toStdString();
-        QMDataProvider::setBaseAddressForTesting(service->baseUrl());
-        window = std::make_unique<QMWindow>();
-        window->makeKeyAndVisible();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        auto root = std::make_unique<MemberScreen>();
-        screen = root.get();
-        stack = std::make_unique<QMNavigationController>(std::move(root));
-        window->setRootViewController(stack.get());
-    }
-    void TearDown() override
-    {
-        for (QMAlertView *alert : QMAlertView::visibleAlerts())
-            alert->clickButton();
-        window->setRootViewController(nullptr);
-        stack.reset();
-        window.reset();
-        flush();
-        QMDataContext::CloseDataContext();
-        QMDataProvider::CloseDataProvider();
-        QMDataProvider::setBaseAddressForTesting({});
+        QMScreenTestCase::SetUp();
+        screen = showStack(std::make_unique<MemberScreen>());
     }
 
     // The client starts again: the member is signed out, the remembered sign-in stays.
@@ -84,53 +53,11 @@ protected:
         QMDataContext::CloseDataContext();
         QMDataProvider::CloseDataProvider();
     }
-    static void flush()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-    static bool isLogged() { return QMDataProvider::DataProvider()->isLogged(); }
     static QMLoginProvider *loginProvider()
     {
         return QMDataContext::CurrentDataContext()->loginProvider();
     }
 
-    template<class Screen> Screen *top() const
-    {
-        if (!QTest::qWaitFor([&] { return !stack->isTransitioning(); }))
-            return nullptr;
-        return qobject_cast<Screen *>(stack->topViewController());
-    }
-    static void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-    static void typeInto(QMTextField *field, const QString &text)
-    {
-        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(10, 10));
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
-    }
-    static bool isBusy(QMViewController *controller)
-    {
-        return !controller->view()
-                    ->findChildren<QMActivityIndicatorView *>(Qt::FindDirectChildrenOnly)
-                    .isEmpty();
-    }
-    static bool waitForAlert()
-    {
-        return QTest::qWaitFor([] { return alert(); }, 15000);
-    }
-    static QMAlertView *alert()
-    {
-        const QList<QMAlertView *> shown = QMAlertView::visibleAlerts();
-        return shown.isEmpty() ? nullptr : shown.last();
-    }
-    static std::string said(const QMAlertView *shown)
-    {
-        return shown ? (shown->title() + QLatin1Char('/') + shown->message() + QLatin1Char('/') +
-                        shown->button()->text())
-                           .toStdString()
-                     : std::string("no alert");
-    }
     // Signs in from the sign-in screen as a member would and waits for the answer.
     void signInFrom(QMLoginViewController *login, const QString &name, const QString &password)
     {
@@ -144,20 +71,8 @@ protected:
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return !watched || !isBusy(watched) || alert(); }, 15000));
     }
-    void screenshot(const QString &name)
-    {
-        const QString dir = qEnvironmentVariable("QM_SCREENSHOT_DIR");
-        if (!dir.isEmpty())
-            window->saveScreenshot(QDir(dir).filePath(name));
-    }
-
-    static QMTestService *service;
-    QMTestDocuments documents;
-    std::unique_ptr<QMWindow> window;
-    std::unique_ptr<QMNavigationController> stack;
     MemberScreen *screen = nullptr;
 };
-QMTestService *SignIn::service = nullptr;
 
 TEST_F(SignIn, SignedOutTheActionWaitsForTheSignInScreenAndRunsOnceAfterIt)
 {
