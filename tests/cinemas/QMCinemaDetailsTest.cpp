@@ -51,21 +51,8 @@ protected:
         ASSERT_TRUE(list);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !list->cinemaArray().isEmpty(); }, 20000));
     }
-    void TearDown() override
-    {
-        for (QMAlertView *alert : QMAlertView::visibleAlerts())
-            alert->clickButton();
-        QMAppTestCase::TearDown();
-    }
 
-    // The sheet over the whole window, if any: the outermost container holds it.
-    QMViewController *sheet() const { return delegate->tabController()->modalViewController(); }
-    template<class Screen> Screen *top() const
-    {
-        if (!QTest::qWaitFor([&] { return !stack->isTransitioning(); }, 5000))
-            return nullptr;
-        return qobject_cast<Screen *>(stack->topViewController());
-    }
+    template<class Screen> Screen *top() const { return topOf<Screen>(stack); }
     // A touch on something the member sees: it reaches the widget lying there.
     static void tapAt(QWidget *view, const QPoint &point)
     {

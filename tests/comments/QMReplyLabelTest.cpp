@@ -22,17 +22,6 @@
 
 namespace {
 
-QByteArray png(const QColor &color)
-{
-    QImage image(40, 40, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 // A touch where the member sees something: it goes to the widget lying there.
 void tapAt(QWidget *view, const QPoint &point)
 {
@@ -54,7 +43,7 @@ protected:
     void SetUp() override
     {
         QMTestHttpServer::Answer picture;
-        picture.body = png(Qt::blue);
+        picture.body = QMTestHttpServer::png(Qt::blue, {40, 40});
         picture.contentType = "image/png";
         picture.delayMs = 100;
         server.setAnswer(QStringLiteral("/u/5001.png"), picture);

@@ -3,6 +3,7 @@
 #include "app/QMDataContext.h"
 #include "cinemas/CinemaList.h"
 #include "cinemas/QMNearbyCinemaProvider.h"
+#include "kit/QMAlertView.h"
 #include "kit/QMTabBar.h"
 #include "kit/QMTabBarController.h"
 #include "kit/QMWindow.h"
@@ -39,6 +40,8 @@ void QMAppTestCase::SetUp()
 
 void QMAppTestCase::TearDown()
 {
+    for (QMAlertView *alert : QMAlertView::visibleAlerts())
+        alert->clickButton();
     delegate.reset();
     QMDataProvider::setBaseAddressForTesting({});
 }
@@ -65,4 +68,9 @@ QList<std::shared_ptr<SimpleCinema>> QMAppTestCase::serviceCatalogue()
     if (!recorder.waitForCalls() || !recorder.record)
         return {};
     return recorder.record->cinemaArray;
+}
+
+QMViewController *QMAppTestCase::sheet() const
+{
+    return delegate->tabController()->modalViewController();
 }

@@ -2,19 +2,21 @@
 
 #include "app/QMMainAppDelegate.h"
 #include "cinemas/SimpleCinema.h"
+#include "kit/QMNavigationController.h"
 
 #include "QMTestDocuments.h"
 #include "QMTestService.h"
 
 #include <QList>
 #include <QString>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 // The whole client against the stand-in service (one for the suite), launched and past its
-// cover, walking around People's Square.
+// cover, walking around People's Square. Tear-down answers open alerts.
 class QMAppTestCase : public ::testing::Test
 {
 protected:
@@ -23,6 +25,15 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // The sheet over the whole window, if any: the outermost container holds it.
+    QMViewController *sheet() const;
+    // The top screen of a stack once it stands still.
+    template<class Screen> static Screen *topOf(QMNavigationController *stack)
+    {
+        if (!stack || !QTest::qWaitFor([&] { return !stack->isTransitioning(); }, 5000))
+            return nullptr;
+        return qobject_cast<Screen *>(stack->topViewController());
+    }
     // Touches a tab of the tab bar.
     void tapTab(int index);
     // Saves the window when QM_SCREENSHOT_DIR names a directory, to look at.

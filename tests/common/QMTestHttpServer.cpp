@@ -1,5 +1,7 @@
 #include "QMTestHttpServer.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -159,4 +161,15 @@ void QMTestHttpServer::resetConnection(QTcpSocket *socket)
     const linger reset{1, 0};
     ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
     socket->abort();
+}
+
+QByteArray QMTestHttpServer::png(const QColor &color, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QColor>
+#include <QSize>
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -52,6 +55,9 @@ public:
     QString url(const QString &path) const;
     // Every request target received, in order ("/path?query").
     const QList<QByteArray> &requests() const { return m_requests; }
+    // A picture to serve: a PNG of one colour.
+    static QByteArray png(const QColor &color, QSize size);
+
     // Bytes handed to the system for all connections so far, headers included.
     qint64 bytesSent() const { return m_bytesSent; }
 

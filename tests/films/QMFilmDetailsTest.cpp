@@ -61,21 +61,8 @@ protected:
         shelf = delegate->movieViewController();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !shelf->movieArray().isEmpty(); }, 20000));
     }
-    void TearDown() override
-    {
-        for (QMAlertView *alert : QMAlertView::visibleAlerts())
-            alert->clickButton();
-        QMAppTestCase::TearDown();
-    }
 
-    // The sheet over the whole window, if any: the outermost container holds it.
-    QMViewController *sheet() const { return delegate->tabController()->modalViewController(); }
-    template<class Screen> Screen *top() const
-    {
-        if (!QTest::qWaitFor([&] { return !stack->isTransitioning(); }, 5000))
-            return nullptr;
-        return qobject_cast<Screen *>(stack->topViewController());
-    }
+    template<class Screen> Screen *top() const { return topOf<Screen>(stack); }
     // A tap on the cover facing the member.
     QMToPlayInfoViewController *openCentredFilm()
     {
@@ -108,17 +95,6 @@ protected:
     QMNavigationController *stack = nullptr;
     QMMovieViewController *shelf = nullptr;
 };
-
-QByteArray png(const QColor &color)
-{
-    QImage image(100, 131, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 } // namespace
 
@@ -366,7 +342,7 @@ TEST_F(FilmDetails, APosterThatArrivesUnderTheFilmsSmallLogoReplacesThePlacehold
 {
     QMTestHttpServer pictures;
     QMTestHttpServer::Answer poster;
-    poster.body = png(Qt::darkGreen);
+    poster.body = QMTestHttpServer::png(Qt::darkGreen, {100, 131});
     poster.contentType = "image/png";
     poster.delayMs = 200;
     pictures.setAnswer(QStringLiteral("/m/small.png"), poster);

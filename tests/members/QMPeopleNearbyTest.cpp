@@ -27,6 +27,7 @@
 #include "KitTestSupport.h"
 #include "QMMemberViewsTestSupport.h"
 #include "QMProviderTestCase.h"
+#include "QMTestHttpServer.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -43,17 +44,6 @@ QByteArray comment(int id, const QByteArray &member, const QByteArray &nickname,
            "</body><tag>member</tag><memberid>" + member + "</memberid><nickname>" + nickname +
            "</nickname><addtime>2026-03-01 10:00:00</addtime><cinemaname>" + cinema +
            "</cinemaname></comment>";
-}
-
-QByteArray portrait()
-{
-    QImage image(48, 48, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 // The square of a member in a hub-like section, against canned answers: two members near
@@ -108,7 +98,7 @@ protected:
                              "</member></memberList></data>"};
         }
         if (path == QStringLiteral("u5002.png"))
-            return {200, portrait(), "image/png"};
+            return {200, QMTestHttpServer::png(Qt::darkCyan, {48, 48}), "image/png"};
         if (path == QStringLiteral("userCommentList.xhtml")) {
             QByteArray posts;
             if (query.queryItemValue(QStringLiteral("memberid")) == QStringLiteral("5002"))

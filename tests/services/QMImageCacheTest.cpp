@@ -4,6 +4,7 @@
 #include "services/QMImageLoaderOperation.h"
 
 #include "QMTestDocuments.h"
+#include "QMTestHttpServer.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -32,17 +33,6 @@ namespace {
 QColor colorForPath(const std::string &path)
 {
     return QColor::fromRgb(QRgb(qHash(QByteArray::fromStdString(path)) & 0xffffff));
-}
-
-QByteArray pngBytes(const QColor &color, QSize size = QSize(30, 45))
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 quint32 crc32(const QByteArray &bytes)
@@ -137,7 +127,7 @@ public:
                 }
                 const bool tall = path.find("/tall/") != std::string::npos;
                 const QByteArray png =
-                    pngBytes(colorForPath(path), tall ? QSize(600, 800) : QSize(30, 45));
+                    QMTestHttpServer::png(colorForPath(path), tall ? QSize(600, 800) : QSize(30, 45));
                 response.set_content(png.constData(), size_t(png.size()), "image/png");
             }
         });
@@ -619,10 +609,10 @@ TEST(ImageDecoder, DecodesJustLargeEnoughToCoverItsBoxWithinTheLimits)
     EXPECT_FALSE(QMImageDecoder::isAcceptableSize({0, 0}));
     EXPECT_FALSE(QMImageDecoder::isAcceptableSize({}));
 
-    EXPECT_EQ(QMImageDecoder::decode(pngBytes(Qt::red, {600, 800}), {150, 200}).size(),
+    EXPECT_EQ(QMImageDecoder::decode(QMTestHttpServer::png(Qt::red, {600, 800}), {150, 200}).size(),
               QSize(150, 200));
     EXPECT_TRUE(QMImageDecoder::decode(blackGreyPng(5600, 5600)).isNull());
-    EXPECT_TRUE(QMImageDecoder::decode(pngBytes(Qt::red).left(40)).isNull());
+    EXPECT_TRUE(QMImageDecoder::decode(QMTestHttpServer::png(Qt::red, {30, 45}).left(40)).isNull());
     EXPECT_TRUE(QMImageDecoder::decode("<html></html>").isNull());
 }
 

@@ -45,8 +45,6 @@ protected:
     void TearDown() override
     {
         QMBrowser::setHandlerForTesting({});
-        for (QMAlertView *alert : QMAlertView::visibleAlerts())
-            alert->clickButton();
         QMAppTestCase::TearDown();
     }
 
