@@ -1,4 +1,5 @@
 #include "app/QMMainAppDelegate.h"
+#include "app/QMTour.h"
 #include "kit/QMWindow.h"
 #include "services/QMFixedPositionSource.h"
 #include "services/QMLocationProvider.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char **argv)
 {
@@ -40,9 +42,15 @@ int main(int argc, char **argv)
                              QStringLiteral("Wait <ms> milliseconds before the screenshot "
                                             "(default 4000)."),
                              QStringLiteral("ms"), QStringLiteral("4000"));
+    QCommandLineOption tour(QStringLiteral("tour"),
+                            QStringLiteral("Walk through every screen as the demo member and save "
+                                           "a picture of each in <dir> (NN-screen.png), then quit; "
+                                           "the exit status is 3 when a screen cannot be reached."),
+                            QStringLiteral("dir"));
     parser.addOption(position);
     parser.addOption(screenshot);
     parser.addOption(delay);
+    parser.addOption(tour);
     parser.process(app);
 
     // The command line wins over the environment; a malformed value is an error, not ignored.
@@ -81,6 +89,22 @@ int main(int argc, char **argv)
             else
                 std::fprintf(stderr, "could not save the screenshot to %s\n", qPrintable(file));
             QApplication::exit(saved ? 0 : 1);
+        });
+    }
+    std::unique_ptr<QMTour> walk;
+    if (parser.isSet(tour)) {
+        walk = std::make_unique<QMTour>(&delegate, parser.value(tour));
+        QTimer::singleShot(0, walk.get(), [&walk] {
+            if (walk->run()) {
+                std::printf("tour: %lld screens saved in %s\n",
+                            static_cast<long long>(QMTour::screenNames().size()),
+                            qPrintable(walk->directory()));
+                QApplication::exit(0);
+            } else {
+                std::fprintf(stderr, "tour: cannot reach the screen \"%s\": %s\n",
+                             qPrintable(walk->failedScreen()), qPrintable(walk->failure()));
+                QApplication::exit(3);
+            }
         });
     }
     return QApplication::exec();

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "app/QMTourHand.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class QMMainAppDelegate;
+class QMMemberPanel;
+class QMMyQuelmaViewController;
+class QMNavigationController;
+class QMViewController;
+class QWidget;
+
+// Walks the running client through every screen as a member would, signing in as the demo
+// member on the way, and writes a picture of each screen once its answers are in: NN-name.png
+// in the directory given. Only touches and keys reach the screens.
+class QMTour : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QMTour)
+
+public:
+    // How long a screen may take to show its answers.
+    static constexpr int kScreenTimeoutMs = 20000;
+
+    QMTour(QMMainAppDelegate *application, const QString &directory, QObject *parent = nullptr);
+    ~QMTour() override;
+
+    // The screens in the order they are visited.
+    static QStringList screenNames();
+    // The picture of the screen at index (0 for the first).
+    static QString fileName(int index);
+
+    // Walks the whole tour; false at the first screen that could not be reached.
+    bool run();
+    // The screen not reached and why, after run() gave false.
+    QString failedScreen() const { return m_failedScreen; }
+    QString failure() const { return m_failure; }
+    QString directory() const { return m_directory; }
+
+signals:
+    // The tour stands on a screen whose answers are in; emitted before its picture is written.
+    void screenReached(const QString &name, QWidget *window);
+
+private:
+    struct Step
+    {
+        const char *name;
+        bool (QMTour::*reach)();
+    };
+    static const Step kSteps[];
+
+    // Films.
+    bool shelf();
+    bool comingSoon();
+    bool comingSoonFilm();
+    bool filmDetails();
+    bool signIn();
+    bool commentWrite();
+    bool commentDetails();
+    bool filmSynopsis();
+    bool mapOfCinemas();
+    bool filmCinemas();
+    // Tickets.
+    bool schedule();
+    bool screening();
+    bool seatMap();
+    bool order();
+    // Cinemas.
+    bool cinemasNear();
+    bool districtPicker();
+    bool cinemaDetails();
+    bool cinemaDescription();
+    bool mapOfOneCinema();
+    // The member area.
+    bool square();
+    bool squareList();
+    bool post();
+    bool reply();
+    bool repost();
+    bool memberPage();
+    bool sayToMember();
+    bool memberPosts();
+    bool memberFollows();
+    bool interestFeed();
+    bool status();
+    bool repliesSent();
+    bool repliesReceived();
+    bool repliesAt();
+    bool settings();
+    bool phone();
+    bool plans();
+
+    // What a user waits for: the screen's own answers, then no busy indicator turning.
+    bool waitFor(const std::function<bool()> &ready, const char *what);
+    bool settled();
+    bool fail(const QString &why);
+    bool tap(const QWidget *widget, const char *what);
+    bool tapTab(int index);
+    bool goBack(int tab);
+    bool leavePage();
+    QMNavigationController *stack(int tab) const;
+    QMViewController *topOf(int tab) const;
+    template<class Screen> Screen *top(int tab) const { return qobject_cast<Screen *>(topOf(tab)); }
+    QMNavigationController *sheet() const;
+    QMMyQuelmaViewController *hub() const;
+    template<class Page> Page *page() const;
+    bool waitForPage(const std::function<bool()> &isPage, const char *what);
+    QWidget *window() const;
+
+    QPointer<QMMainAppDelegate> m_application;
+    QString m_directory;
+    QMTourHand m_hand;
+    QString m_failedScreen;
+    QString m_failure;
+};
