@@ -747,7 +747,7 @@ bool QMTour::plans()
 bool QMTour::waitFor(const std::function<bool()> &ready, const char *what)
 {
     if (QMTourHand::waitFor([this, &ready] { return m_application && window() && ready(); },
-                            kScreenTimeoutMs))
+                            m_timeoutMs))
         return true;
     return fail(QStringLiteral("waited in vain for %1").arg(QString::fromUtf8(what)));
 }
@@ -764,7 +764,7 @@ bool QMTour::settled()
         });
     };
     m_hand.pause(kSlideMs);
-    if (!QMTourHand::waitFor(quiet, kScreenTimeoutMs))
+    if (!QMTourHand::waitFor(quiet, m_timeoutMs))
         return fail(QStringLiteral("a busy indicator kept turning"));
     if (!QMAlertView::visibleAlerts().isEmpty())
         return fail(QStringLiteral("an alert: ") + QMAlertView::visibleAlerts().last()->message());

@@ -23,7 +23,7 @@ class QMTour : public QObject
     Q_DISABLE_COPY_MOVE(QMTour)
 
 public:
-    // How long a screen may take to show its answers.
+    // How long a screen may take to show its answers, unless told otherwise.
     static constexpr int kScreenTimeoutMs = 20000;
 
     QMTour(QMMainAppDelegate *application, const QString &directory, QObject *parent = nullptr);
@@ -40,6 +40,7 @@ public:
     QString failedScreen() const { return m_failedScreen; }
     QString failure() const { return m_failure; }
     QString directory() const { return m_directory; }
+    void setScreenTimeout(int ms) { m_timeoutMs = ms; }
 
 signals:
     // The tour stands on a screen whose answers are in; emitted before its picture is written.
@@ -116,4 +117,5 @@ private:
     QMTourHand m_hand;
     QString m_failedScreen;
     QString m_failure;
+    int m_timeoutMs = kScreenTimeoutMs;
 };
