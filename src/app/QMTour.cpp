@@ -177,416 +177,343 @@ bool QMTour::run()
 
 bool QMTour::shelf()
 {
-    if (!waitFor([this] { return m_application && !m_application->loadingView(); },
-                 "the launch cover to go"))
+    if (!waitFor([this] { return !m_application->loadingView(); }, "the launch cover to go"))
         return false;
-    QMMovieViewController *films = m_application->movieViewController();
-    QMMovieOpenFlowView *shelf = films ? films->shelfView() : nullptr;
-    if (!shelf)
-        return fail(QStringLiteral("no shelf"));
-    // The centred film's poster and its neighbours' come through the picture cache.
-    return waitFor(
-        [shelf] {
-            const QList<std::shared_ptr<Simplemovie>> &films = shelf->movieArray();
-            const int centre = shelf->openFlowView()->selectedCover();
-            if (centre < 0 || centre >= films.size())
-                return false;
-            const auto entries = QMImageCache::defaultCache()->indexEntries();
-            return std::any_of(entries.begin(), entries.end(), [&](const auto &entry) {
-                return entry.first == films[centre]->smalllogo;
-            });
-        },
-        "the posters of the shelf");
+    QMMovieOpenFlowView *shelf = m_application->movieViewController()->shelfView();
+    // The centred film's poster has come through the picture cache.
+    return shelf && waitFor(
+                        [shelf] {
+                            const QList<std::shared_ptr<Simplemovie>> &films = shelf->movieArray();
+                            const int centre = shelf->openFlowView()->selectedCover();
+                            if (centre < 0 || centre >= films.size())
+                                return false;
+                            const auto entries = QMImageCache::defaultCache()->indexEntries();
+                            return std::any_of(entries.begin(), entries.end(), [&](const auto &e) {
+                                return e.first == films[centre]->smalllogo;
+                            });
+                        },
+                        "the poster of the centred film");
 }
 
 bool QMTour::comingSoon()
 {
-    if (!tap(m_application->movieViewController()->navigationItem()->rightBarButton(),
-             "the coming-soon button"))
-        return false;
-    return waitFor(
-        [this] {
-            auto *list = top<QMToPlayListViewController>(FilmsTab);
-            return list && !list->movieArray().isEmpty() && list->tableView()->cellForRow(0);
-        },
-        "the films coming soon");
+    return tap(m_application->movieViewController()->navigationItem()->rightBarButton(),
+               "即将上映") &&
+           waitFor(
+               [this] {
+                   auto *list = top<QMToPlayListViewController>(FilmsTab);
+                   return list && list->tableView()->cellForRow(0);
+               },
+               "the films coming soon");
 }
 
 bool QMTour::comingSoonFilm()
 {
-    auto *list = top<QMToPlayListViewController>(FilmsTab);
-    if (!tap(list->tableView()->cellForRow(0), "the first film coming soon"))
-        return false;
-    return waitFor(
-        [this] {
-            auto *film = top<QMFutureMovieListViewController>(FilmsTab);
-            return film && !film->synopsisLabel()->text().isEmpty();
-        },
-        "the synopsis of the film coming soon");
+    auto *list = onTop<QMToPlayListViewController>(FilmsTab);
+    return list && tap(list->tableView()->cellForRow(0), "the first film coming soon") &&
+           waitFor(
+               [this] {
+                   auto *film = top<QMFutureMovieListViewController>(FilmsTab);
+                   return film && !film->synopsisLabel()->text().isEmpty();
+               },
+               "the synopsis of the film coming soon");
 }
 
 bool QMTour::filmDetails()
 {
     if (!goBack(FilmsTab) || !goBack(FilmsTab))
         return false;
-    TPOpenFlowView *covers = m_application->movieViewController()->shelfView()->openFlowView();
-    if (!tap(covers, "the centred film"))
-        return false;
-    return waitFor(
-        [this] {
-            auto *details = top<QMToPlayInfoViewController>(FilmsTab);
-            return details && details->cinemaCountLabel() && !details->commentArray().isEmpty();
-        },
-        "the film's cinemas and comments");
+    return tap(m_application->movieViewController()->shelfView()->openFlowView(),
+               "the centred film") &&
+           waitFor(
+               [this] {
+                   auto *details = top<QMToPlayInfoViewController>(FilmsTab);
+                   return details && details->cinemaCountLabel() &&
+                          !details->commentArray().isEmpty();
+               },
+               "the film's cinemas and comments");
 }
 
 bool QMTour::signIn()
 {
     // Signed out, the comment button asks for a member first.
-    if (!tap(top<QMToPlayInfoViewController>(FilmsTab)->commentButton(), "the comment button"))
-        return false;
-    if (!waitFor([this] { return top<QMLoginViewController>(FilmsTab); }, "the sign-in screen"))
+    auto *details = onTop<QMToPlayInfoViewController>(FilmsTab);
+    if (!details || !tap(details->commentButton(), "写评论") ||
+        !waitFor([this] { return top<QMLoginViewController>(FilmsTab); }, "the sign-in screen"))
         return false;
     m_hand.pause(kSlideMs);
-    QMLoginViewController *login = top<QMLoginViewController>(FilmsTab);
-    if (!tap(login->userNameField(), "the user name"))
-        return false;
-    m_hand.selectAll();
-    m_hand.type(kDemoUser);
-    if (!tap(login->passwordField(), "the password"))
-        return false;
-    m_hand.selectAll();
-    m_hand.type(kDemoPassword);
-    return waitFor(
-        [login] {
-            return login->userNameField()->text() == kDemoUser &&
-                   login->passwordField()->text() == kDemoPassword;
-        },
-        "the demo member's name and password typed");
+    auto *login = top<QMLoginViewController>(FilmsTab);
+    return type(login->userNameField(), kDemoUser, "the user name") &&
+           type(login->passwordField(), kDemoPassword, "the password");
 }
 
 bool QMTour::commentWrite()
 {
-    if (!tap(top<QMLoginViewController>(FilmsTab)->loginButton(), "the sign-in button"))
+    auto *login = onTop<QMLoginViewController>(FilmsTab);
+    if (!login || !tap(login->loginButton(), "登录") ||
+        !waitFor([this] { return writer(); }, "the comment sheet after signing in"))
         return false;
-    if (!waitFor(
-            [this] {
-                return !QMAlertView::visibleAlerts().isEmpty() ||
-                       (sheet() &&
-                        qobject_cast<QMCommentWriteViewController *>(sheet()->topViewController()));
-            },
-            "the comment sheet after signing in"))
-        return false;
-    if (!QMAlertView::visibleAlerts().isEmpty())
-        return fail(QStringLiteral("signing in: ") +
-                    QMAlertView::visibleAlerts().last()->message());
     m_hand.pause(kSlideMs);
-    auto *writer = qobject_cast<QMCommentWriteViewController *>(sheet()->topViewController());
-    if (!tap(writer->textView()->viewport(), "the comment's text"))
-        return false;
-    m_hand.type(QStringLiteral("画面很美，配乐动人，值得二刷。"));
-    return waitFor([writer] { return !writer->commentText().isEmpty(); }, "the comment typed");
+    // Typed, never sent: the tour writes nothing into the service.
+    return type(writer()->textView(), QStringLiteral("画面很美，配乐动人，值得二刷。"),
+                "the comment's text");
 }
 
 bool QMTour::commentDetails()
 {
-    // The comment is not sent: the tour writes nothing into the service's films.
-    auto *writer = qobject_cast<QMCommentWriteViewController *>(sheet()->topViewController());
-    if (!tap(writer->navigationItem()->rightBarButton(), "the comment sheet's return"))
-        return false;
-    if (!waitFor([this] { return !sheet(); }, "the comment sheet to close"))
+    if (!tap(writer()->navigationItem()->rightBarButton(), "the comment sheet's 返回") ||
+        !waitFor([this] { return !sheet(); }, "the comment sheet to close"))
         return false;
     m_hand.pause(kSlideMs); // the sheet sinks out of sight
-    auto *details = top<QMToPlayInfoViewController>(FilmsTab);
-    auto *first = qobject_cast<QMCommentRow *>(
-        details->tableView()->cellForRow(QMCommentedDetailsViewController::kFirstCommentRow));
-    if (!first || !tap(first->textButton(), "the first comment"))
-        return false;
-    return waitFor(
-        [this] {
-            auto *comment = top<QMCommentInfoViewController>(FilmsTab);
-            return comment && !comment->mySayInfoTableView()->rows().isEmpty();
-        },
-        "the comment and its replies");
+    auto *details = onTop<QMToPlayInfoViewController>(FilmsTab);
+    auto *first = details ? qobject_cast<QMCommentRow *>(details->tableView()->cellForRow(
+                                QMCommentedDetailsViewController::kFirstCommentRow))
+                          : nullptr;
+    return first && tap(first->textButton(), "the first comment") &&
+           waitFor(
+               [this] {
+                   auto *comment = top<QMCommentInfoViewController>(FilmsTab);
+                   return comment && !comment->mySayInfoTableView()->rows().isEmpty();
+               },
+               "the comment and its replies");
 }
 
 bool QMTour::filmSynopsis()
 {
     if (!goBack(FilmsTab))
         return false;
-    auto *details = top<QMToPlayInfoViewController>(FilmsTab);
-    if (!details || !tap(details->synopsisTabButton(), "the synopsis tab"))
-        return false;
-    return waitFor(
-        [details] { return details->synopsisView() && !details->synopsisView()->text().isEmpty(); },
-        "the film's synopsis");
+    auto *details = onTop<QMToPlayInfoViewController>(FilmsTab);
+    return details && tap(details->synopsisTabButton(), "剧情介绍") &&
+           waitFor(
+               [details] {
+                   return details->synopsisView() && !details->synopsisView()->text().isEmpty();
+               },
+               "the film's synopsis");
 }
 
 bool QMTour::mapOfCinemas()
 {
-    auto *details = top<QMToPlayInfoViewController>(FilmsTab);
-    if (!tap(details->scheduleTabButton(), "the schedule tab"))
-        return false;
-    if (!waitFor([details] { return details->mapButton(); }, "the schedule tab's buttons") ||
-        !tap(details->mapButton(), "the map button"))
-        return false;
-    return waitFor(
-        [this] {
-            auto *map = top<QMMapViewController>(FilmsTab);
-            return map && map->annotationArray().size() > 1;
-        },
-        "the film's cinemas on the map");
+    auto *details = onTop<QMToPlayInfoViewController>(FilmsTab);
+    return details && tap(details->scheduleTabButton(), "上映影院") &&
+           waitFor([details] { return details->mapButton(); }, "the schedule tab") &&
+           tap(details->mapButton(), "影院地图") &&
+           waitFor(
+               [this] {
+                   auto *map = top<QMMapViewController>(FilmsTab);
+                   return map && map->annotationArray().size() > 1;
+               },
+               "the film's cinemas on the map");
 }
 
 bool QMTour::filmCinemas()
 {
     if (!goBack(FilmsTab))
         return false;
-    if (!tap(top<QMToPlayInfoViewController>(FilmsTab)->cinemasButton(), "the cinemas button"))
-        return false;
-    return waitFor(
-        [this] {
-            auto *cinemas = top<QMMoviePlayCinemaViewController>(FilmsTab);
-            return cinemas && !cinemas->awaitsFilmList() && !cinemas->cinemaArray().isEmpty() &&
-                   cinemas->cinemaTableView()->cellForRow(0);
-        },
-        "the cinemas showing the film");
+    auto *details = onTop<QMToPlayInfoViewController>(FilmsTab);
+    return details && tap(details->cinemasButton(), "选择影院购票") &&
+           waitFor(
+               [this] {
+                   auto *cinemas = top<QMMoviePlayCinemaViewController>(FilmsTab);
+                   return cinemas && !cinemas->awaitsFilmList() &&
+                          cinemas->cinemaTableView()->cellForRow(0);
+               },
+               "the cinemas showing the film");
 }
 
 // Tickets ----------------------------------------------------------------------------------
 
 bool QMTour::schedule()
 {
-    auto *cinemas = top<QMMoviePlayCinemaViewController>(FilmsTab);
-    if (!tap(cinemas->cinemaTableView()->cellForRow(0), "the first cinema"))
-        return false;
-    if (!waitFor(
+    auto *cinemas = onTop<QMMoviePlayCinemaViewController>(FilmsTab);
+    if (!cinemas || !tap(cinemas->cinemaTableView()->cellForRow(0), "the first cinema") ||
+        !waitFor(
             [this] {
                 auto *days = top<QMMovieTaxisViewController>(FilmsTab);
-                return days && days->shownDay() == days->highlightedDay() && settled();
+                return days && days->shownDay() == days->highlightedDay() && isQuiet();
             },
             "today's screenings"))
         return false;
-    // Late in the evening today may have nothing left: tomorrow has.
+    // Late in the evening nothing may be sold today any more: tomorrow is.
     auto *days = top<QMMovieTaxisViewController>(FilmsTab);
-    const QList<std::shared_ptr<Mpi>> &today = days->playMovieArray();
-    if (std::none_of(today.begin(), today.end(),
-                     [](const auto &row) { return row && row->open; }) &&
+    if (soldRow(days) < 0 &&
         !tap(days->dayButton(QMMovieTaxisViewController::Tomorrow), "tomorrow"))
         return false;
-    return waitFor(
-        [days] {
-            const QList<std::shared_ptr<Mpi>> &rows = days->playMovieArray();
-            return std::any_of(rows.begin(), rows.end(),
-                               [](const auto &row) { return row && row->open; });
-        },
-        "the film's screenings");
+    return waitFor([this, days] { return soldRow(days) >= 0; }, "screenings sold here");
 }
 
 bool QMTour::screening()
 {
-    // The first screening sold here (the rows with a tick).
-    auto *days = top<QMMovieTaxisViewController>(FilmsTab);
-    const QList<std::shared_ptr<Mpi>> &rows = days->playMovieArray();
-    const auto sold =
-        std::find_if(rows.begin(), rows.end(), [](const auto &row) { return row && row->open; });
-    if (sold == rows.end())
-        return fail(QStringLiteral("no screening sold through the service"));
-    if (!tap(days->tableView()->cellForRow(int(sold - rows.begin())), "a screening sold here"))
-        return false;
-    return waitFor(
-        [this] {
-            auto *choice = top<QMMovieBuyTicketViewController>(FilmsTab);
-            return choice && choice->buyButton() && !choice->priceLabel()->text().isEmpty();
-        },
-        "the screening and its prices");
+    // The first screening with a tick: the ones sold through the service.
+    auto *days = onTop<QMMovieTaxisViewController>(FilmsTab);
+    return days && tap(days->tableView()->cellForRow(soldRow(days)), "a screening sold here") &&
+           waitFor(
+               [this] {
+                   auto *choice = top<QMMovieBuyTicketViewController>(FilmsTab);
+                   return choice && choice->buyButton();
+               },
+               "the screening's 立即购票");
 }
 
 bool QMTour::seatMap()
 {
-    if (!tap(top<QMMovieBuyTicketViewController>(FilmsTab)->buyButton(), "the buy button"))
-        return false;
-    QMMovieSelectPewViewController *seats = nullptr;
-    if (!waitFor(
-            [this, &seats] {
-                seats = top<QMMovieSelectPewViewController>(FilmsTab);
+    auto *choice = onTop<QMMovieBuyTicketViewController>(FilmsTab);
+    if (!choice || !tap(choice->buyButton(), "立即购票") ||
+        !waitFor(
+            [this] {
+                auto *seats = top<QMMovieSelectPewViewController>(FilmsTab);
                 return seats && !seats->seatsView()->seatButtonArray().empty();
             },
             "the hall's seats"))
         return false;
     m_hand.pause(kSlideMs);
-    // Two free seats in sight, side by side when the hall allows.
+    // The first two free seats in sight.
+    auto *seats = top<QMMovieSelectPewViewController>(FilmsTab);
     const QRect inSight(seats->seatScrollView()->mapTo(window(), QPoint()),
                         seats->seatScrollView()->size());
-    int chosen = 0;
     for (const QMSeatButton &seat : seats->seatsView()->seatButtonArray()) {
         const QRect frame(seats->seatsView()->mapTo(window(), seat.frame().topLeft()),
                           seat.frame().size());
-        if (chosen == 2 || !seat.isSelectable() || !inSight.contains(frame))
-            continue;
-        const int before = int(seats->selectSeats().size());
-        m_hand.tapAt(frame.center());
-        if (seats->selectSeats().size() > before)
-            ++chosen;
+        if (seats->selectSeats().size() < 2 && seat.isSelectable() && inSight.contains(frame))
+            m_hand.tapAt(frame.center());
     }
-    if (chosen < 2)
+    if (seats->selectSeats().size() < 2)
         return fail(QStringLiteral("fewer than two free seats in sight"));
-    return waitFor([seats] { return !seats->selectionLabel()->text().isEmpty(); },
-                   "the two seats listed");
+    return true;
 }
 
 bool QMTour::order()
 {
-    if (!tap(top<QMMovieSelectPewViewController>(FilmsTab)->confirmButton(), "the seats' OK"))
-        return false;
-    if (!waitFor([this] { return top<QMMovieConfirmPewViewController>(FilmsTab); }, "the order"))
+    auto *seats = onTop<QMMovieSelectPewViewController>(FilmsTab);
+    if (!seats || !tap(seats->confirmButton(), "确认选座") ||
+        !waitFor([this] { return top<QMMovieConfirmPewViewController>(FilmsTab); }, "the order"))
         return false;
     m_hand.pause(kSlideMs);
-    // The number is typed but the order not sent: nothing is bought.
-    auto *order = top<QMMovieConfirmPewViewController>(FilmsTab);
-    if (!tap(order->phoneText(), "the mobile number"))
-        return false;
-    m_hand.type(QStringLiteral("13812345678"));
-    return waitFor([order] { return !order->phoneText()->text().isEmpty(); },
-                   "the mobile number typed");
+    // The number is typed but the order never sent: nothing is bought.
+    return type(top<QMMovieConfirmPewViewController>(FilmsTab)->phoneText(),
+                QStringLiteral("13812345678"), "the mobile number");
 }
 
 // Cinemas ----------------------------------------------------------------------------------
 
 bool QMTour::cinemasNear()
 {
-    if (!tapTab(CinemasTab))
-        return false;
-    return waitFor(
-        [this] {
-            auto *cinemas = top<QMCinemaViewController>(CinemasTab);
-            return cinemas && !cinemas->cinemaArray().isEmpty() &&
-                   cinemas->cinemaTableView()->cellForRow(0);
-        },
-        "the cinemas near");
+    return tapTab(CinemasTab) && waitFor(
+                                     [this] {
+                                         auto *cinemas = top<QMCinemaViewController>(CinemasTab);
+                                         return cinemas &&
+                                                cinemas->cinemaTableView()->cellForRow(0);
+                                     },
+                                     "the cinemas near");
 }
 
 bool QMTour::districtPicker()
 {
-    auto *cinemas = top<QMCinemaViewController>(CinemasTab);
-    if (!tap(cinemas->districtButton(), "the district button"))
-        return false;
-    return waitFor(
-        [cinemas] {
-            QMDistrictChooser *chooser = cinemas->districtChooser();
-            return chooser && chooser->pickerView() && chooser->pickerView()->isInWindow() &&
-                   !chooser->districtDictionary().isEmpty();
-        },
-        "the districts on the wheel");
+    auto *cinemas = onTop<QMCinemaViewController>(CinemasTab);
+    return cinemas && tap(cinemas->districtButton(), "选择区域") &&
+           waitFor(
+               [cinemas] {
+                   QMDistrictChooser *chooser = cinemas->districtChooser();
+                   return chooser && chooser->pickerView() && chooser->pickerView()->isInWindow() &&
+                          !chooser->districtDictionary().isEmpty();
+               },
+               "the districts on the wheel");
 }
 
 bool QMTour::cinemaDetails()
 {
-    auto *cinemas = top<QMCinemaViewController>(CinemasTab);
-    QMPickerView *picker = cinemas->districtChooser()->pickerView();
-    if (!tap(picker->cancelButton(), "the picker's cancel"))
-        return false;
-    if (!waitFor([picker] { return !picker->isInWindow(); }, "the picker to go") ||
-        !tap(cinemas->cinemaTableView()->cellForRow(0), "the nearest cinema"))
-        return false;
-    return waitFor(
-        [this] {
-            auto *cinema = top<QmCinemaInfoViewController>(CinemasTab);
-            return cinema && !cinema->mpiArray().isEmpty() && cinema->filmStrip();
-        },
-        "the cinema's films");
+    auto *cinemas = onTop<QMCinemaViewController>(CinemasTab);
+    QMPickerView *picker = cinemas ? cinemas->districtChooser()->pickerView() : nullptr;
+    return picker && tap(picker->cancelButton(), "取消") &&
+           waitFor([picker] { return !picker->isInWindow(); }, "the wheel to go") &&
+           tap(cinemas->cinemaTableView()->cellForRow(0), "the nearest cinema") &&
+           waitFor(
+               [this] {
+                   auto *cinema = top<QmCinemaInfoViewController>(CinemasTab);
+                   return cinema && cinema->filmStrip() && !cinema->mpiArray().isEmpty();
+               },
+               "the cinema's films");
 }
 
 bool QMTour::cinemaDescription()
 {
-    auto *cinema = top<QmCinemaInfoViewController>(CinemasTab);
-    if (!tap(cinema->infoTabButton(), "the description tab"))
-        return false;
-    return waitFor(
-        [cinema] {
-            return cinema->cinemaInfoView() && !cinema->cinemaInfoView()->text().isEmpty();
-        },
-        "the cinema's description");
+    auto *cinema = onTop<QmCinemaInfoViewController>(CinemasTab);
+    return cinema && tap(cinema->infoTabButton(), "影院介绍") &&
+           waitFor(
+               [cinema] {
+                   return cinema->cinemaInfoView() && !cinema->cinemaInfoView()->text().isEmpty();
+               },
+               "the cinema's description");
 }
 
 bool QMTour::mapOfOneCinema()
 {
-    auto *cinema = top<QmCinemaInfoViewController>(CinemasTab);
-    if (!tap(cinema->onplayTabButton(), "the films tab") ||
-        !waitFor([cinema] { return cinema->mapButton(); }, "the map button") ||
-        !tap(cinema->mapButton(), "the map button"))
-        return false;
-    return waitFor(
-        [this] {
-            auto *map = top<QMMapViewController>(CinemasTab);
-            return map && map->annotationArray().size() == 1;
-        },
-        "the cinema on the map");
+    auto *cinema = onTop<QmCinemaInfoViewController>(CinemasTab);
+    return cinema && tap(cinema->onplayTabButton(), "正在上映") &&
+           waitFor([cinema] { return cinema->mapButton(); }, "the films tab") &&
+           tap(cinema->mapButton(), "地图") &&
+           waitFor(
+               [this] {
+                   auto *map = top<QMMapViewController>(CinemasTab);
+                   return map && map->annotationArray().size() == 1;
+               },
+               "the cinema on the map");
 }
 
 // The member area --------------------------------------------------------------------------
 
 bool QMTour::square()
 {
-    if (!tapTab(MemberTab))
-        return false;
-    return waitFor(
-        [this] {
-            QMMyQuelmaViewController *hub = this->hub();
-            return hub && stack(MemberTab)->topViewController() == hub &&
-                   hub->frontSection() == hub->pizzaMapView() &&
-                   !hub->pizzaMapView()->annotationArray().isEmpty();
-        },
-        "the members nearby on the map");
+    return tapTab(MemberTab) && waitFor(
+                                    [this] {
+                                        QMMyQuelmaViewController *hub = this->hub();
+                                        return topOf(MemberTab) == hub &&
+                                               hub->frontSection() == hub->pizzaMapView() &&
+                                               !hub->pizzaMapView()->annotationArray().isEmpty();
+                                    },
+                                    "the members nearby on the map");
 }
 
 bool QMTour::squareList()
 {
     QMPizzaMapView *map = hub()->pizzaMapView();
-    if (!tap(map->listButton(), "the list button"))
-        return false;
-    return waitFor(
-        [map] {
-            QMPizzaListView *list = map->pizzaListView();
-            return list && !list->pizzaListArray().isEmpty() && list->tableView()->cellForRow(0);
-        },
-        "the square's posts");
+    return tap(map->listButton(), "列表模式") &&
+           waitFor(
+               [map] {
+                   return map->pizzaListView() && map->pizzaListView()->tableView()->cellForRow(0);
+               },
+               "the square's posts");
 }
 
 bool QMTour::post()
 {
     QMPizzaListView *list = hub()->pizzaMapView()->pizzaListView();
-    auto *first = qobject_cast<QMCommentRow *>(list->tableView()->cellForRow(0));
-    if (!first || !tap(first->textButton(), "the first post's text"))
-        return false;
-    return waitForPage(
-        [this] {
-            auto *post = page<QMMySayInfoView>();
-            return post && post->selectComment;
-        },
-        "the post and its replies");
+    auto *first = list ? qobject_cast<QMCommentRow *>(list->tableView()->cellForRow(0)) : nullptr;
+    return first && tap(first->textButton(), "the first post") &&
+           waitForPage(
+               [this] {
+                   auto *post = page<QMMySayInfoView>();
+                   return post && post->selectComment;
+               },
+               "the post and its replies");
 }
 
 bool QMTour::reply()
 {
-    if (!tap(page<QMMySayInfoView>()->mySayInfoTableView()->accostButton(), "搭话"))
-        return false;
-    if (!waitForPage([this] { return page<QMAccostView>(); }, "the reply page"))
-        return false;
-    // Typed, not sent.
-    if (!tap(page<QMAccostView>()->textView()->viewport(), "the reply's text"))
-        return false;
-    m_hand.type(QStringLiteral("同感！周末一起去看吗？"));
-    return true;
+    auto *post = page<QMMySayInfoView>();
+    // Typed, never sent.
+    return post && tap(post->mySayInfoTableView()->accostButton(), "搭话") &&
+           waitForPage([this] { return page<QMAccostView>(); }, "the reply page") &&
+           type(page<QMAccostView>()->textView(), QStringLiteral("同感！周末一起去看吗？"),
+                "the reply's text");
 }
 
 bool QMTour::repost()
 {
     if (!leavePage())
         return false;
-    if (!tap(page<QMMySayInfoView>()->mySayInfoTableView()->transshipmentButton(), "转载"))
-        return false;
-    return waitForPage([this] { return page<QMTransshipmentView>(); }, "the re-post page");
+    auto *post = page<QMMySayInfoView>();
+    return post && tap(post->mySayInfoTableView()->transshipmentButton(), "转载") &&
+           waitForPage([this] { return page<QMTransshipmentView>(); }, "the re-post page");
 }
 
 bool QMTour::memberPage()
@@ -598,147 +525,127 @@ bool QMTour::memberPage()
     const QString me = hub()->selectMember ? hub()->selectMember->memberid : QString();
     QMCommentRow *row = nullptr;
     for (const int visible : list->tableView()->visibleRows()) {
-        if (visible < list->pizzaListArray().size() &&
-            list->pizzaListArray()[visible]->memberid != me) {
+        if (!row && visible < list->pizzaListArray().size() &&
+            list->pizzaListArray()[visible]->memberid != me)
             row = qobject_cast<QMCommentRow *>(list->tableView()->cellForRow(visible));
-            break;
-        }
     }
-    if (!row || !tap(row->headButton(), "another member's head picture"))
-        return false;
-    return waitForPage(
-        [this] {
-            auto *member = page<QMUserView>();
-            return member && member->isLoginView() && member->isLoginView()->isVisible() &&
-                   !member->sexLabel()->text().isEmpty();
-        },
-        "the member's profile");
+    return row && tap(row->headButton(), "another member's head picture") &&
+           waitForPage(
+               [this] {
+                   auto *member = page<QMUserView>();
+                   return member && member->isLoginView()->isVisible() &&
+                          !member->sexLabel()->text().isEmpty();
+               },
+               "the member's profile");
 }
 
 bool QMTour::sayToMember()
 {
-    if (!tap(page<QMUserView>()->sayInfoButton(), "对Ta说"))
-        return false;
-    return waitForPage([this] { return page<QMUserSayView>(); }, "the page to write to a member");
+    auto *member = page<QMUserView>();
+    return member && tap(member->sayInfoButton(), "对Ta说") &&
+           waitForPage([this] { return page<QMUserSayView>(); }, "the page to write to a member");
 }
 
 bool QMTour::memberPosts()
 {
     if (!leavePage())
         return false;
-    if (!tap(page<QMUserView>()->userInfoTableView()->cellForRow(0), "Ta发表的"))
-        return false;
-    return waitForPage(
-        [this] {
-            auto *posts = page<QMMyPublishView>();
-            return posts && !posts->myPublishArray().isEmpty();
-        },
-        "the member's posts");
+    auto *member = page<QMUserView>();
+    return member && tap(member->userInfoTableView()->cellForRow(0), "Ta发表的") &&
+           waitForPage(
+               [this] {
+                   auto *posts = page<QMMyPublishView>();
+                   return posts && !posts->myPublishArray().isEmpty();
+               },
+               "the member's posts");
 }
 
 bool QMTour::memberFollows()
 {
     if (!leavePage())
         return false;
-    if (!tap(page<QMUserView>()->userInfoTableView()->cellForRow(1), "Ta关注的"))
-        return false;
-    return waitForPage([this] { return page<QMMyAttentionView>(); }, "the member's follows");
+    auto *member = page<QMUserView>();
+    return member && tap(member->userInfoTableView()->cellForRow(1), "Ta关注的") &&
+           waitForPage([this] { return page<QMMyAttentionView>(); }, "the member's follows");
 }
 
 bool QMTour::interestFeed()
 {
-    if (!leavePage() || !leavePage())
-        return false;
-    if (!waitFor([this] { return !QMMemberPanel::topPanel(window()); }, "the pages to close") ||
-        !tap(hub()->attentionButton(), "与我相关"))
-        return false;
-    return waitFor([this] { return hub()->frontSection() == hub()->attentionListView(); },
+    return leavePage() && leavePage() && tap(hub()->attentionButton(), "与我相关") &&
+           waitFor([this] { return hub()->frontSection() == hub()->attentionListView(); },
                    "the interest feed");
 }
 
 bool QMTour::status()
 {
-    if (!tap(hub()->attentionListView()->whatIDoingButton(), "你在干嘛"))
-        return false;
-    return waitForPage([this] { return page<QMWhatIDoingView>(); }, "the status page");
+    return tap(hub()->attentionListView()->whatIDoingButton(), "你在干嘛") &&
+           waitForPage([this] { return page<QMWhatIDoingView>(); }, "the status page");
 }
 
 bool QMTour::repliesSent()
 {
-    if (!leavePage())
-        return false;
-    if (!waitFor([this] { return !QMMemberPanel::topPanel(window()); }, "the status page to go") ||
-        !tap(hub()->restoreButton(), "叽来喳去"))
-        return false;
-    return waitFor(
-        [this] {
-            QMResponsionListView *replies = hub()->responsionListView();
-            return hub()->frontSection() == replies &&
-                   !replies->listAt(QMResponsionListView::SendPage)->commentArray().isEmpty();
-        },
-        "the replies sent");
+    return leavePage() && tap(hub()->restoreButton(), "叽来喳去") &&
+           waitFor(
+               [this] {
+                   QMResponsionListView *replies = hub()->responsionListView();
+                   return hub()->frontSection() == replies &&
+                          !replies->listAt(QMResponsionListView::SendPage)
+                               ->commentArray()
+                               .isEmpty();
+               },
+               "the replies sent");
 }
 
 bool QMTour::repliesReceived()
 {
     QMResponsionListView *replies = hub()->responsionListView();
-    if (!tap(replies->rightButton(), "the next list"))
-        return false;
-    return waitFor(
-        [replies] { return replies->currentPage() == QMResponsionListView::ReceivePage; },
-        "the replies received");
+    return tap(replies->rightButton(), "the next list") &&
+           waitFor(
+               [replies] { return replies->currentPage() == QMResponsionListView::ReceivePage; },
+               "the replies received");
 }
 
 bool QMTour::repliesAt()
 {
     QMResponsionListView *replies = hub()->responsionListView();
-    if (!tap(replies->rightButton(), "the next list"))
-        return false;
-    return waitFor([replies] { return replies->currentPage() == QMResponsionListView::AtPage; },
-                   "the replies about the member");
+    return tap(replies->rightButton(), "the next list") &&
+           waitFor([replies] { return replies->currentPage() == QMResponsionListView::AtPage; },
+                   "the replies naming the member");
 }
 
 bool QMTour::settings()
 {
-    if (!tap(hub()->setButton(), "设置"))
-        return false;
-    return waitFor(
-        [this] {
-            QMUserSetView *settings = hub()->userSetView();
-            return hub()->frontSection() == settings && settings->memberInfo();
-        },
-        "the member's profile");
+    return tap(hub()->setButton(), "设置") &&
+           waitFor(
+               [this] {
+                   QMUserSetView *settings = hub()->userSetView();
+                   return hub()->frontSection() == settings && settings->memberInfo();
+               },
+               "the member's profile");
 }
 
 bool QMTour::phone()
 {
     QMUserSetView *settings = hub()->userSetView();
-    if (!tap(settings->updatePhoneButton(), "the mobile number's button"))
-        return false;
-    if (!waitFor(
-            [settings] {
-                return settings->updatePhoneView() &&
-                       settings->updatePhoneView()->pos() == QPoint(0, 0);
-            },
-            "the mobile number page"))
-        return false;
-    // Typed, not sent.
-    if (!tap(settings->updatePhoneView()->phoneText(), "the new mobile number"))
-        return false;
-    m_hand.type(QStringLiteral("13612345678"));
-    return true;
+    // Typed, never sent.
+    return tap(settings->updatePhoneButton(), "修改") &&
+           waitFor(
+               [settings] {
+                   return settings->updatePhoneView() &&
+                          settings->updatePhoneView()->pos() == QPoint(0, 0);
+               },
+               "the mobile number page") &&
+           type(settings->updatePhoneView()->phoneText(), QStringLiteral("13612345678"),
+                "the new mobile number");
 }
 
 bool QMTour::plans()
 {
-    QMUserSetView *settings = hub()->userSetView();
-    QPointer<QMUpdatePhoneView> editor = settings->updatePhoneView();
-    if (!tap(editor->cancelButton(), "放弃修改") ||
-        !waitFor([editor] { return !editor; }, "the mobile number page to go"))
-        return false;
-    if (!tap(hub()->liveButton(), "我的生活"))
-        return false;
-    return waitFor([this] { return hub()->frontSection() == hub()->myLiveView(); },
+    QPointer<QMUpdatePhoneView> editor = hub()->userSetView()->updatePhoneView();
+    return editor && tap(editor->cancelButton(), "放弃修改") &&
+           waitFor([editor] { return !editor; }, "the mobile number page to go") &&
+           tap(hub()->liveButton(), "我的生活") &&
+           waitFor([this] { return hub()->frontSection() == hub()->myLiveView(); },
                    "the member's plans");
 }
 
@@ -746,29 +653,32 @@ bool QMTour::plans()
 
 bool QMTour::waitFor(const std::function<bool()> &ready, const char *what)
 {
-    if (QMTourHand::waitFor([this, &ready] { return m_application && window() && ready(); },
-                            m_timeoutMs))
+    // An alert will not go by itself: waiting on would only end in the time-out.
+    const bool done = QMTourHand::waitFor(
+        [&] { return !m_application || !window() || alert() || ready(); }, m_timeoutMs);
+    if (!m_application || !window())
+        return fail(QStringLiteral("the client has closed"));
+    if (done && !alert())
         return true;
+    if (const QMAlertView *shown = alert())
+        return fail(QStringLiteral("waiting for %1, the client says \"%2: %3\"")
+                        .arg(QString::fromUtf8(what), shown->title(), shown->message()));
     return fail(QStringLiteral("waited in vain for %1").arg(QString::fromUtf8(what)));
+}
+
+bool QMTour::isQuiet() const
+{
+    const QList<QMActivityIndicatorView *> spinners =
+        window()->findChildren<QMActivityIndicatorView *>();
+    return std::none_of(spinners.begin(), spinners.end(), [](const auto *spinner) {
+        return spinner->isVisible() && spinner->isAnimating();
+    });
 }
 
 bool QMTour::settled()
 {
-    const auto quiet = [this] {
-        if (!window())
-            return false;
-        const QList<QMActivityIndicatorView *> spinners =
-            window()->findChildren<QMActivityIndicatorView *>();
-        return std::none_of(spinners.begin(), spinners.end(), [](const auto *spinner) {
-            return spinner->isVisible() && spinner->isAnimating();
-        });
-    };
     m_hand.pause(kSlideMs);
-    if (!QMTourHand::waitFor(quiet, m_timeoutMs))
-        return fail(QStringLiteral("a busy indicator kept turning"));
-    if (!QMAlertView::visibleAlerts().isEmpty())
-        return fail(QStringLiteral("an alert: ") + QMAlertView::visibleAlerts().last()->message());
-    return true;
+    return waitFor([this] { return isQuiet(); }, "the busy indicators to stop");
 }
 
 bool QMTour::fail(const QString &why)
@@ -783,6 +693,15 @@ bool QMTour::tap(const QWidget *widget, const char *what)
     if (m_hand.tap(widget))
         return true;
     return fail(QStringLiteral("%1 is not on the screen").arg(QString::fromUtf8(what)));
+}
+
+bool QMTour::type(QWidget *field, const QString &text, const char *what)
+{
+    if (!tap(field, what))
+        return false;
+    m_hand.selectAll(); // a remembered text goes
+    m_hand.type(text);
+    return true;
 }
 
 bool QMTour::tapTab(int index)
@@ -828,15 +747,39 @@ QMViewController *QMTour::topOf(int tab) const
     return onTab && !onTab->isTransitioning() ? onTab->topViewController() : nullptr;
 }
 
+int QMTour::soldRow(const QMMovieTaxisViewController *days)
+{
+    const QList<std::shared_ptr<Mpi>> &rows = days->playMovieArray();
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rows[row] && rows[row]->open)
+            return row;
+    }
+    return -1;
+}
+
 QMNavigationController *QMTour::sheet() const
 {
     return qobject_cast<QMNavigationController *>(
         m_application->tabController()->modalViewController());
 }
 
+QMCommentWriteViewController *QMTour::writer() const
+{
+    return sheet() ? qobject_cast<QMCommentWriteViewController *>(sheet()->topViewController())
+                   : nullptr;
+}
+
 QMMyQuelmaViewController *QMTour::hub() const
 {
     return m_application->myQuelmaViewController();
+}
+
+template<class Screen> Screen *QMTour::onTop(int tab)
+{
+    auto *screen = top<Screen>(tab);
+    if (!screen)
+        fail(QStringLiteral("the screen before is no longer on top"));
+    return screen;
 }
 
 template<class Page> Page *QMTour::page() const
@@ -853,6 +796,12 @@ bool QMTour::waitForPage(const std::function<bool()> &isPage, const char *what)
             return top && top->pos() == QMMemberPanel::kFrame.topLeft() && isPage();
         },
         what);
+}
+
+QMAlertView *QMTour::alert()
+{
+    const QList<QMAlertView *> shown = QMAlertView::visibleAlerts();
+    return shown.isEmpty() ? nullptr : shown.last();
 }
 
 QWidget *QMTour::window() const

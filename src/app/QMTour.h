@@ -7,8 +7,11 @@
 #include <QString>
 #include <QStringList>
 
+class QMAlertView;
+class QMCommentWriteViewController;
 class QMMainAppDelegate;
 class QMMemberPanel;
+class QMMovieTaxisViewController;
 class QMMyQuelmaViewController;
 class QMNavigationController;
 class QMViewController;
@@ -97,19 +100,28 @@ private:
 
     // What a user waits for: the screen's own answers, then no busy indicator turning.
     bool waitFor(const std::function<bool()> &ready, const char *what);
+    bool isQuiet() const;
     bool settled();
     bool fail(const QString &why);
     bool tap(const QWidget *widget, const char *what);
+    // A touch on the field, then the text in place of what it held.
+    bool type(QWidget *field, const QString &text, const char *what);
     bool tapTab(int index);
     bool goBack(int tab);
     bool leavePage();
     QMNavigationController *stack(int tab) const;
     QMViewController *topOf(int tab) const;
     template<class Screen> Screen *top(int tab) const { return qobject_cast<Screen *>(topOf(tab)); }
+    // The screen on top of the tab, where the step before left it; null (a failure) otherwise.
+    template<class Screen> Screen *onTop(int tab);
+    // The first screening of the day's rows sold through the service; -1 when none is.
+    static int soldRow(const QMMovieTaxisViewController *days);
     QMNavigationController *sheet() const;
+    QMCommentWriteViewController *writer() const;
     QMMyQuelmaViewController *hub() const;
     template<class Page> Page *page() const;
     bool waitForPage(const std::function<bool()> &isPage, const char *what);
+    static QMAlertView *alert();
     QWidget *window() const;
 
     QPointer<QMMainAppDelegate> m_application;
