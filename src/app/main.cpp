@@ -78,7 +78,8 @@ int main(int argc, char **argv)
     QMMainAppDelegate delegate;
     delegate.applicationDidFinishLaunching();
 
-    if (parser.isSet(screenshot)) {
+    // The tour takes its own pictures and quits when it is over.
+    if (parser.isSet(screenshot) && !parser.isSet(tour)) {
         bool ok = false;
         const int ms = parser.value(delay).toInt(&ok);
         const QString file = parser.value(screenshot);
@@ -101,8 +102,11 @@ int main(int argc, char **argv)
                             qPrintable(walk->directory()));
                 QApplication::exit(0);
             } else {
-                std::fprintf(stderr, "tour: cannot reach the screen \"%s\": %s\n",
-                             qPrintable(walk->failedScreen()), qPrintable(walk->failure()));
+                if (walk->failedScreen().isEmpty())
+                    std::fprintf(stderr, "tour: %s\n", qPrintable(walk->failure()));
+                else
+                    std::fprintf(stderr, "tour: cannot reach the screen \"%s\": %s\n",
+                                 qPrintable(walk->failedScreen()), qPrintable(walk->failure()));
                 QApplication::exit(3);
             }
         });
