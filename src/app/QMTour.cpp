@@ -566,14 +566,23 @@ bool QMTour::memberFollows()
         return false;
     auto *member = page<QMUserView>();
     return member && tap(member->userInfoTableView()->cellForRow(1), "Ta关注的") &&
-           waitForPage([this] { return page<QMMyAttentionView>(); }, "the member's follows");
+           waitForPage(
+               [this] {
+                   auto *follows = page<QMMyAttentionView>();
+                   return follows && !follows->myAttentionArray().isEmpty();
+               },
+               "the member's follows");
 }
 
 bool QMTour::interestFeed()
 {
     return leavePage() && leavePage() && tap(hub()->attentionButton(), "与我相关") &&
-           waitFor([this] { return hub()->frontSection() == hub()->attentionListView(); },
-                   "the interest feed");
+           waitFor(
+               [this] {
+                   QMAttentionListView *feed = hub()->attentionListView();
+                   return hub()->frontSection() == feed && !feed->attentionArray().isEmpty();
+               },
+               "the interest feed");
 }
 
 bool QMTour::status()
@@ -601,7 +610,12 @@ bool QMTour::repliesReceived()
     QMResponsionListView *replies = hub()->responsionListView();
     return tap(replies->rightButton(), "the next list") &&
            waitFor(
-               [replies] { return replies->currentPage() == QMResponsionListView::ReceivePage; },
+               [replies] {
+                   return replies->currentPage() == QMResponsionListView::ReceivePage &&
+                          !replies->listAt(QMResponsionListView::ReceivePage)
+                               ->commentArray()
+                               .isEmpty();
+               },
                "the replies received");
 }
 
@@ -609,8 +623,12 @@ bool QMTour::repliesAt()
 {
     QMResponsionListView *replies = hub()->responsionListView();
     return tap(replies->rightButton(), "the next list") &&
-           waitFor([replies] { return replies->currentPage() == QMResponsionListView::AtPage; },
-                   "the replies naming the member");
+           waitFor(
+               [replies] {
+                   return replies->currentPage() == QMResponsionListView::AtPage &&
+                          !replies->listAt(QMResponsionListView::AtPage)->commentArray().isEmpty();
+               },
+               "the replies naming the member");
 }
 
 bool QMTour::settings()
@@ -645,8 +663,12 @@ bool QMTour::plans()
     return editor && tap(editor->cancelButton(), "放弃修改") &&
            waitFor([editor] { return !editor; }, "the mobile number page to go") &&
            tap(hub()->liveButton(), "我的生活") &&
-           waitFor([this] { return hub()->frontSection() == hub()->myLiveView(); },
-                   "the member's plans");
+           waitFor(
+               [this] {
+                   QMMyLiveView *plans = hub()->myLiveView();
+                   return hub()->frontSection() == plans && !plans->myLiveArray().isEmpty();
+               },
+               "the member's plans");
 }
 
 // How the tour gets about -------------------------------------------------------------------
