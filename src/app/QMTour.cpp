@@ -145,12 +145,15 @@ bool QMTour::run()
 {
     m_failedScreen.clear();
     m_failure.clear();
+    if (!window()) {
+        m_failure = QStringLiteral("the client has no window");
+        return false;
+    }
     if (!QDir().mkpath(m_directory)) {
         m_failure = QStringLiteral("cannot make the directory %1").arg(m_directory);
         return false;
     }
-    if (QWidget *shown = window())
-        shown->activateWindow();
+    window()->activateWindow();
     const QDir out(m_directory);
     int index = 0;
     for (const Step &step : kSteps) {
@@ -180,19 +183,20 @@ bool QMTour::shelf()
     if (!waitFor([this] { return !m_application->loadingView(); }, "the launch cover to go"))
         return false;
     QMMovieOpenFlowView *shelf = m_application->movieViewController()->shelfView();
+    if (!shelf)
+        return fail(QStringLiteral("the films tab shows no shelf"));
     // The centred film's poster has come through the picture cache.
-    return shelf && waitFor(
-                        [shelf] {
-                            const QList<std::shared_ptr<Simplemovie>> &films = shelf->movieArray();
-                            const int centre = shelf->openFlowView()->selectedCover();
-                            if (centre < 0 || centre >= films.size())
-                                return false;
-                            const auto entries = QMImageCache::defaultCache()->indexEntries();
-                            return std::any_of(entries.begin(), entries.end(), [&](const auto &e) {
-                                return e.first == films[centre]->smalllogo;
-                            });
-                        },
-                        "the poster of the centred film");
+    const auto posterCame = [shelf] {
+        const QList<std::shared_ptr<Simplemovie>> &films = shelf->movieArray();
+        const int centre = shelf->openFlowView()->selectedCover();
+        if (centre < 0 || centre >= films.size())
+            return false;
+        const auto entries = QMImageCache::defaultCache()->indexEntries();
+        return std::any_of(entries.begin(), entries.end(), [&](const auto &entry) {
+            return entry.first == films[centre]->smalllogo;
+        });
+    };
+    return waitFor(posterCame, "the poster of the centred film");
 }
 
 bool QMTour::comingSoon()

@@ -37,7 +37,8 @@ public:
     // The picture of the screen at index (0 for the first).
     static QString fileName(int index);
 
-    // Walks the whole tour; false at the first screen that could not be reached.
+    // Walks the whole tour, once, from the client just launched; false at the first screen that
+    // could not be reached.
     bool run();
     // The screen not reached and why, after run() gave false.
     QString failedScreen() const { return m_failedScreen; }
