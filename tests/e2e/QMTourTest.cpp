@@ -87,6 +87,30 @@ TEST_F(Tour, ReachesEveryScreenAndWritesOnePictureOfEachOnceItsAnswersAreIn)
         EXPECT_FALSE(requests.contains(QLatin1String(write))) << write;
 }
 
+class TourMidway : public QMAppTestCase
+{
+};
+
+// The service goes away while the member types: the sign-in's alert ends the tour at once, on the
+// screen it was going to, with the client's words.
+TEST_F(TourMidway, StopsOnTheScreenWhoseAnswerFailedAndQuotesTheClientsAlert)
+{
+    QTemporaryDir out;
+    QMTour tour(delegate.get(), out.filePath(QStringLiteral("tour")));
+    QObject::connect(&tour, &QMTour::screenReached, [&](const QString &name) {
+        if (name == QStringLiteral("sign-in"))
+            service->stop();
+    });
+    EXPECT_FALSE(tour.run());
+    EXPECT_EQ(tour.failedScreen(), QStringLiteral("comment-write"));
+    EXPECT_TRUE(tour.failure().contains(QStringLiteral("与后台通讯错误")))
+        << tour.failure().toStdString();
+    const QStringList written = QDir(tour.directory()).entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(written.size(), 5);
+    EXPECT_EQ(written.last(), QMTour::fileName(4));
+    EXPECT_TRUE(written.last().endsWith(QStringLiteral("-sign-in.png")));
+}
+
 // A client whose service never answers: the tour stops on the first screen and names it.
 TEST(TourWithoutService, NamesTheFirstScreenItCannotReachAndWritesNoPicture)
 {
