@@ -69,6 +69,9 @@
 
 #include <QDir>
 
+#include <cstdio>
+#include <iterator>
+
 namespace {
 // The demo member of the service.
 const QString kDemoUser = QStringLiteral("demo@example.com");
@@ -174,6 +177,21 @@ bool QMTour::run()
         }
     }
     return true;
+}
+
+int QMTour::runAndReport()
+{
+    if (run()) {
+        std::printf("tour: %lld screens saved in %s\n", static_cast<long long>(std::size(kSteps)),
+                    qPrintable(m_directory));
+        return 0;
+    }
+    if (m_failedScreen.isEmpty())
+        std::fprintf(stderr, "tour: %s\n", qPrintable(m_failure));
+    else
+        std::fprintf(stderr, "tour: cannot reach the screen \"%s\": %s\n",
+                     qPrintable(m_failedScreen), qPrintable(m_failure));
+    return 3;
 }
 
 // Films ------------------------------------------------------------------------------------

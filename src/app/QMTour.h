@@ -43,6 +43,9 @@ public:
     // The screen not reached and why, after run() gave false.
     QString failedScreen() const { return m_failedScreen; }
     QString failure() const { return m_failure; }
+    // run(), then the outcome on standard output or error; the process's exit status: 0 when
+    // every screen was reached, 3 otherwise.
+    int runAndReport();
     QString directory() const { return m_directory; }
     void setScreenTimeout(int ms) { m_timeoutMs = ms; }
 

@@ -95,21 +95,7 @@ int main(int argc, char **argv)
     std::unique_ptr<QMTour> walk;
     if (parser.isSet(tour)) {
         walk = std::make_unique<QMTour>(&delegate, parser.value(tour));
-        QTimer::singleShot(0, walk.get(), [&walk] {
-            if (walk->run()) {
-                std::printf("tour: %lld screens saved in %s\n",
-                            static_cast<long long>(QMTour::screenNames().size()),
-                            qPrintable(walk->directory()));
-                QApplication::exit(0);
-            } else {
-                if (walk->failedScreen().isEmpty())
-                    std::fprintf(stderr, "tour: %s\n", qPrintable(walk->failure()));
-                else
-                    std::fprintf(stderr, "tour: cannot reach the screen \"%s\": %s\n",
-                                 qPrintable(walk->failedScreen()), qPrintable(walk->failure()));
-                QApplication::exit(3);
-            }
-        });
+        QTimer::singleShot(0, walk.get(), [&walk] { QApplication::exit(walk->runAndReport()); });
     }
     return QApplication::exec();
 }
