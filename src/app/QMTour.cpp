@@ -761,8 +761,8 @@ bool QMTour::tapTab(int index)
 bool QMTour::goBack(int tab)
 {
     QMNavigationController *onTab = stack(tab);
-    const QMViewController *leaving = onTab->topViewController();
-    if (!tap(onTab->navigationBar()->backButton(), "the back button"))
+    const QMViewController *leaving = onTab ? onTab->topViewController() : nullptr;
+    if (!leaving || !tap(onTab->navigationBar()->backButton(), "the back button"))
         return false;
     return waitFor(
         [onTab, leaving] {
