@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything, starts the stand-in service with its Shanghai data on 127.0.0.1:8470 and
 # the client walking around People's Square; the service stops when the client quits.
-# Without a display the client runs on a virtual one and leaves screenshots in out/.
+# Without a display the client runs on a virtual one: a picture of the launch cover and the
+# screenshot tour of every screen (qmclient --tour) in out/.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -38,9 +39,10 @@ if [ "$headless" = 1 ]; then
     echo "No display: running the client on a virtual display."
     xvfb-run -a -s "-screen 0 1024x768x24" \
         build/bin/qmclient --screenshot out/launch.png --delay 1000
-    xvfb-run -a -s "-screen 0 1024x768x24" \
-        build/bin/qmclient --screenshot out/films.png --delay 8000
-    echo "Screenshots: $PWD/out/launch.png (launch cover), $PWD/out/films.png (films tab)"
+    # The tour signs in as the demo member and leaves one picture per screen: out/NN-screen.png.
+    rm -f out/[0-9][0-9]-*.png
+    xvfb-run -a -s "-screen 0 1024x768x24" build/bin/qmclient --tour out
+    echo "Screenshots in $PWD/out/: launch.png (the launch cover), then every screen in order"
 else
     build/bin/qmclient "$@"
 fi

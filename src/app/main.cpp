@@ -1,4 +1,5 @@
 #include "app/QMMainAppDelegate.h"
+#include "app/QMTour.h"
 #include "kit/QMWindow.h"
 #include "services/QMFixedPositionSource.h"
 #include "services/QMLocationProvider.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char **argv)
 {
@@ -40,9 +42,15 @@ int main(int argc, char **argv)
                              QStringLiteral("Wait <ms> milliseconds before the screenshot "
                                             "(default 4000)."),
                              QStringLiteral("ms"), QStringLiteral("4000"));
+    QCommandLineOption tour(QStringLiteral("tour"),
+                            QStringLiteral("Walk through every screen as the demo member and save "
+                                           "a picture of each in <dir> (NN-screen.png), then quit; "
+                                           "the exit status is 3 when a screen cannot be reached."),
+                            QStringLiteral("dir"));
     parser.addOption(position);
     parser.addOption(screenshot);
     parser.addOption(delay);
+    parser.addOption(tour);
     parser.process(app);
 
     // The command line wins over the environment; a malformed value is an error, not ignored.
@@ -70,7 +78,8 @@ int main(int argc, char **argv)
     QMMainAppDelegate delegate;
     delegate.applicationDidFinishLaunching();
 
-    if (parser.isSet(screenshot)) {
+    // The tour takes its own pictures and quits when it is over.
+    if (parser.isSet(screenshot) && !parser.isSet(tour)) {
         bool ok = false;
         const int ms = parser.value(delay).toInt(&ok);
         const QString file = parser.value(screenshot);
@@ -82,6 +91,11 @@ int main(int argc, char **argv)
                 std::fprintf(stderr, "could not save the screenshot to %s\n", qPrintable(file));
             QApplication::exit(saved ? 0 : 1);
         });
+    }
+    std::unique_ptr<QMTour> walk;
+    if (parser.isSet(tour)) {
+        walk = std::make_unique<QMTour>(&delegate, parser.value(tour));
+        QTimer::singleShot(0, walk.get(), [&walk] { QApplication::exit(walk->runAndReport()); });
     }
     return QApplication::exec();
 }

@@ -88,7 +88,8 @@ TEST(ClientCommandLine, HelpTellsWhereThePositionComesFrom)
     QTemporaryDir home;
     const ClientRun help = run(client, {QStringLiteral("--help")}, environmentIn(home));
     EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
-    for (const char *mention : {"--position", "LAT,LON", "QM_POSITION", "QM_NMEA_FILE"})
+    for (const char *mention :
+         {"--position", "LAT,LON", "QM_POSITION", "QM_NMEA_FILE", "--tour", "--screenshot"})
         EXPECT_TRUE(help.out.contains(QLatin1String(mention))) << mention;
 }
 
@@ -122,6 +123,19 @@ TEST(ClientCommandLine, AMalformedPositionIsAClearErrorWithStatusTwo)
         environment);
     EXPECT_EQ(overridden.exitCode, 0) << overridden.err.toStdString();
     EXPECT_TRUE(QFile::exists(shot));
+}
+
+TEST(ClientCommandLine, ATourThatCannotWriteItsPicturesSaysWhyWithStatusThree)
+{
+    QTemporaryDir home;
+    const QString occupied = home.filePath(QStringLiteral("pictures"));
+    QFile file(occupied);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)); // a file where the directory should be
+    file.close();
+    const ClientRun tour = run(client, {QStringLiteral("--tour"), occupied}, environmentIn(home));
+    EXPECT_EQ(tour.exitCode, 3) << tour.err.toStdString();
+    EXPECT_TRUE(tour.err.contains(QStringLiteral("tour: cannot make the directory ") + occupied))
+        << tour.err.toStdString();
 }
 
 // A user quits the client (here through --screenshot, which quits like the window's close
