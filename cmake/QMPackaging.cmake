@@ -20,7 +20,7 @@ set(CPACK_PACKAGE_VENDOR "qmclient")
 set(CPACK_PACKAGE_CONTACT "qmclient developers <qmclient@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Shanghai cinema tickets and film community on a phone-sized screen")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Films now showing and coming soon, cinemas near you or by district, a film's schedule, "
     "seats on the hall's seat map and the ticket order, comments and ratings, and a members' "
     "community. Includes qm-service, a stand-in service with Shanghai sample data that the "
