@@ -13,6 +13,7 @@ install(TARGETS qm_core LIBRARY DESTINATION ${QM_PRIVATE_LIBDIR} NAMELINK_SKIP)
 install(FILES packaging/qmclient.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(DIRECTORY resources/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES data/shanghai-walk.nmea DESTINATION ${CMAKE_INSTALL_DATADIR}/qmclient)
+install(FILES packaging/qm-service.service DESTINATION lib/systemd/user)
 
 set(CPACK_PACKAGE_NAME "qmclient")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -38,5 +39,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${CMAKE_BINARY_DIR}/src")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, libqt6positioning6-plugins")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    "${PROJECT_SOURCE_DIR}/packaging/debian/postinst;${PROJECT_SOURCE_DIR}/packaging/debian/prerm")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

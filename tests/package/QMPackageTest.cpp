@@ -153,6 +153,7 @@ TEST_F(QMPackageTest, HoldsTheProgramsTheDesktopEntryAndEveryIconAndNothingElse)
         QStringLiteral("usr/share/applications/qmclient.desktop"),
         QStringLiteral("usr/share/icons/hicolor/scalable/apps/qmclient.svg"),
         QStringLiteral("usr/share/qmclient/shanghai-walk.nmea"),
+        QStringLiteral("usr/lib/systemd/user/qm-service.service"),
     };
     for (const int size : kIconSizes)
         expected.insert(
