@@ -74,7 +74,7 @@ QSet<QString> filesUnder(const QString &root)
     return files;
 }
 
-// Key=value lines of a desktop entry's main group.
+// Key=value lines of a desktop entry or a unit file.
 QHash<QString, QString> desktopEntry(const QString &path)
 {
     QFile file(path);
@@ -203,6 +203,19 @@ TEST_F(QMPackageTest, DeclaresWhatItNeedsAndWhoMadeIt)
     const QString description = field(QStringLiteral("Description"));
     EXPECT_GE(description.count(QLatin1Char('\n')), 1) << description.toStdString();
     EXPECT_FALSE(description.contains(QLatin1Char(';'))) << description.toStdString();
+
+    // The service's session unit is switched on with the package and off with its removal.
+    const auto script = [](const char *name) {
+        return QString::fromUtf8(
+            runTool(QStringLiteral("dpkg-deb"), {QStringLiteral("-I"), s_deb, QLatin1String(name)})
+                .out);
+    };
+    EXPECT_TRUE(script("postinst").contains(QStringLiteral("enable qm-service.service")));
+    EXPECT_TRUE(script("prerm").contains(QStringLiteral("disable qm-service.service")));
+    const QHash<QString, QString> unit =
+        desktopEntry(installed(QStringLiteral("lib/systemd/user/qm-service.service")));
+    const QString service = unit.value(QStringLiteral("ExecStart")).section(QLatin1Char(' '), 0, 0);
+    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/") + service)).isExecutable()) << service.toStdString();
 }
 
 TEST_F(QMPackageTest, DesktopEntryStartsTheInstalledClientWithItsIcon)
