@@ -1,6 +1,7 @@
 # What `cmake --install` puts where, and the Debian package CPack builds from it
 # (`cpack -G DEB` in the build directory). Only the two programs, the client's library, the
-# desktop entry, the icon and the demo walk are installed: no tests, benchmarks or fuzzers.
+# desktop entry, the icon, the service's session unit and the demo walk are installed: no tests,
+# benchmarks or fuzzers.
 include(GNUInstallDirs)
 
 # qm_core is the client's own library: private to it, beside nothing else in the system's
