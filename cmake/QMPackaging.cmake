@@ -37,7 +37,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The libraries come from dpkg-shlibdeps; what it cannot see is listed by hand: the fonts every
 # Chinese text is drawn in, and the plugin that replays a position log.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${CMAKE_BINARY_DIR}/src")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, libqt6positioning6-plugins")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
