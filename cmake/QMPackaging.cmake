@@ -22,11 +22,12 @@ set(CPACK_PACKAGE_VENDOR "qmclient")
 set(CPACK_PACKAGE_CONTACT "qmclient developers <qmclient@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Shanghai cinema tickets and film community on a phone-sized screen")
+# Debian's description lines are short: CPack indents each line of this text.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Films now showing and coming soon, cinemas near you or by district, a film's schedule, "
-    "seats on the hall's seat map and the ticket order, comments and ratings, and a members' "
-    "community. Includes qm-service, a stand-in service with Shanghai sample data that the "
-    "client talks to on 127.0.0.1:8470.")
+    "Films now showing and coming soon, cinemas near you or by district, a film's\n"
+    "schedule, seats on the hall's seat map and the ticket order, comments and\n"
+    "ratings, and a members' community. Includes qm-service, a stand-in service\n"
+    "with Shanghai sample data that the client talks to on 127.0.0.1:8470.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR "DEB")
@@ -40,7 +41,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, libqt6positioning6-plugins")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
-    "${PROJECT_SOURCE_DIR}/packaging/debian/postinst;${PROJECT_SOURCE_DIR}/packaging/debian/prerm")
+    "${PROJECT_SOURCE_DIR}/packaging/debian/postinst;${PROJECT_SOURCE_DIR}/packaging/debian/postrm")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

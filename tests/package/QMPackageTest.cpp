@@ -210,12 +210,13 @@ TEST_F(QMPackageTest, DeclaresWhatItNeedsAndWhoMadeIt)
             runTool(QStringLiteral("dpkg-deb"), {QStringLiteral("-I"), s_deb, QLatin1String(name)})
                 .out);
     };
-    EXPECT_TRUE(script("postinst").contains(QStringLiteral("enable qm-service.service")));
-    EXPECT_TRUE(script("prerm").contains(QStringLiteral("disable qm-service.service")));
+    EXPECT_TRUE(script("postinst").contains(QStringLiteral("--user enable qm-service.service")));
+    EXPECT_TRUE(script("postrm").contains(QStringLiteral("--user mask qm-service.service")));
     const QHash<QString, QString> unit =
         desktopEntry(installed(QStringLiteral("lib/systemd/user/qm-service.service")));
     const QString service = unit.value(QStringLiteral("ExecStart")).section(QLatin1Char(' '), 0, 0);
-    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/") + service)).isExecutable()) << service.toStdString();
+    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/") + service)).isExecutable())
+        << service.toStdString();
 }
 
 TEST_F(QMPackageTest, DesktopEntryStartsTheInstalledClientWithItsIcon)
