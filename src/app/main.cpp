@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,6 +21,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qmclient"));
     QApplication::setOrganizationName(QStringLiteral("qmclient"));
+    QApplication::setDesktopFileName(QStringLiteral("qmclient"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/qmclient.png")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(

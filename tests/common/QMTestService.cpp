@@ -3,9 +3,11 @@
 #include <QDeadlineTimer>
 #include <QRegularExpression>
 
-QMTestService::QMTestService(const QStringList &extraArgs, const QString &dbPath)
+QMTestService::QMTestService(const QStringList &extraArgs, const QString &dbPath,
+                             const QString &binary)
     : m_dbPath(dbPath.isEmpty() ? m_dir.filePath(QStringLiteral("qm-service.db")) : dbPath)
     , m_extraArgs(extraArgs)
+    , m_binary(binary.isEmpty() ? binaryPath() : binary)
 {
     start();
 }
@@ -31,7 +33,7 @@ bool QMTestService::start()
     QStringList args{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--db"),
                      m_dbPath};
     args += m_extraArgs;
-    m_process.setProgram(binaryPath());
+    m_process.setProgram(m_binary);
     m_process.setArguments(args);
     m_process.start();
     if (!m_process.waitForStarted(10000))

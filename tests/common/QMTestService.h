@@ -11,8 +11,9 @@ class QMTestService
 {
 public:
     // Starts the service; extraArgs are added to its command line. dbPath empty: a fresh
-    // database in a temporary directory, seeded on start.
-    explicit QMTestService(const QStringList &extraArgs = {}, const QString &dbPath = {});
+    // database in a temporary directory, seeded on start. binary empty: the build's service.
+    explicit QMTestService(const QStringList &extraArgs = {}, const QString &dbPath = {},
+                           const QString &binary = {});
     ~QMTestService();
     QMTestService(const QMTestService &) = delete;
     QMTestService &operator=(const QMTestService &) = delete;
@@ -38,6 +39,7 @@ private:
     QTemporaryDir m_dir;
     QString m_dbPath;
     QStringList m_extraArgs;
+    QString m_binary;
     QProcess m_process;
     QString m_log;
     int m_port = 0;

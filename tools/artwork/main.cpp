@@ -1,4 +1,5 @@
 #include "QMArtCatalog.h"
+#include "QMArtIcon.h"
 #include "QMContactSheet.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 
 // qm-artwork DIRECTORY                  writes every picture into DIRECTORY
 // qm-artwork --sheet FILE.png [NAME...]  writes the contact sheet (of the named pictures only)
+// qm-artwork --icons DIRECTORY          writes the application's icon as DIRECTORY/hicolor/...
 int main(int argc, char **argv)
 {
     // Fonts need a GUI application, not a display.
@@ -29,8 +31,16 @@ int main(int argc, char **argv)
         err << "cannot write " << args[1] << '\n';
         return 1;
     }
+    if (args.size() == 2 && args[0] == QLatin1String("--icons")) {
+        QString error;
+        if (QMArtIcon::save(args[1], &error))
+            return 0;
+        err << error << '\n';
+        return 1;
+    }
     if (args.size() != 1 || args[0].startsWith(QLatin1Char('-'))) {
-        err << "usage: qm-artwork DIRECTORY | qm-artwork --sheet FILE.png [NAME...]\n";
+        err << "usage: qm-artwork DIRECTORY | qm-artwork --sheet FILE.png [NAME...] | "
+               "qm-artwork --icons DIRECTORY\n";
         return 2;
     }
     if (!QDir().mkpath(args[0])) {
