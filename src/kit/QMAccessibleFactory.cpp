@@ -1,0 +1,33 @@
+#include "kit/QMAccessibleFactory.h"
+
+#include "kit/QMAccessibleMapView.h"
+#include "kit/QMAccessibleTabBar.h"
+#include "kit/QMAccessibleWheelColumn.h"
+#include "kit/QMAlertView.h"
+#include "kit/QMMapView.h"
+#include "kit/QMTabBar.h"
+#include "kit/QMWheelPickerColumn.h"
+
+#include <QAccessible>
+
+void QMAccessibleFactory::install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&QMAccessibleFactory::create);
+        return true;
+    }();
+    (void)installed;
+}
+
+QAccessibleInterface *QMAccessibleFactory::create(const QString &, QObject *object)
+{
+    if (auto *bar = qobject_cast<QMTabBar *>(object))
+        return new QMAccessibleTabBar(bar);
+    if (auto *column = qobject_cast<QMWheelPickerColumn *>(object))
+        return new QMAccessibleWheelColumn(column);
+    if (auto *map = qobject_cast<QMMapView *>(object))
+        return new QMAccessibleMapView(map);
+    if (auto *alert = qobject_cast<QMAlertView *>(object))
+        return new QAccessibleWidget(alert, QAccessible::AlertMessage);
+    return nullptr;
+}
