@@ -66,7 +66,6 @@ bool QMAccessibilityAudit::isInteractive(QAccessibleInterface *iface)
     case QAccessible::ButtonDropDown:
     case QAccessible::ButtonDropGrid:
     case QAccessible::ComboBox:
-    case QAccessible::EditableText:
     case QAccessible::SpinBox:
     case QAccessible::Slider:
     case QAccessible::Dial:
@@ -78,6 +77,9 @@ bool QMAccessibilityAudit::isInteractive(QAccessibleInterface *iface)
     case QAccessible::Link:
     case QAccessible::HotkeyField:
         return true;
+    case QAccessible::EditableText:
+        // Text only to be read is read out as it stands.
+        return !iface->state().readOnly;
     case QAccessible::Client:
         // A widget of no particular kind that takes keys stands for a control of its own.
         return iface->state().focusable;

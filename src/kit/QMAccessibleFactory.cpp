@@ -1,9 +1,11 @@
 #include "kit/QMAccessibleFactory.h"
 
+#include "kit/QMAccessibleBarButton.h"
 #include "kit/QMAccessibleMapView.h"
 #include "kit/QMAccessibleTabBar.h"
 #include "kit/QMAccessibleWheelColumn.h"
 #include "kit/QMAlertView.h"
+#include "kit/QMBarButton.h"
 #include "kit/QMMapView.h"
 #include "kit/QMTabBar.h"
 #include "kit/QMWheelPickerColumn.h"
@@ -21,6 +23,8 @@ void QMAccessibleFactory::install()
 
 QAccessibleInterface *QMAccessibleFactory::create(const QString &, QObject *object)
 {
+    if (auto *button = qobject_cast<QMBarButton *>(object))
+        return new QMAccessibleBarButton(button);
     if (auto *bar = qobject_cast<QMTabBar *>(object))
         return new QMAccessibleTabBar(bar);
     if (auto *column = qobject_cast<QMWheelPickerColumn *>(object))

@@ -12,6 +12,7 @@ QMTextField *QMAccountForm::addField(QWidget *view, int top, const QString &capt
     auto *field = new QMTextField(QRect(margin, top + 24, width, 34), view);
     field->setBorderStyle(QMTextField::BorderStyle::RoundedRect);
     field->setReturnKeyType(QMTextField::ReturnKeyType::Go);
+    field->setAccessibleName(caption);
     return field;
 }
 

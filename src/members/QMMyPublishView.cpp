@@ -120,6 +120,7 @@ std::unique_ptr<QWidget> QMMyPublishView::tableViewCellForRow(QMTableView *, int
     head->setShape(QMBarButton::Shape::Plain);
     head->setGeometry(kLogoFrame);
     head->index = row;
+    head->setAccessibleName(post.nickname);
     connect(head, &QAbstractButton::clicked, this, [this, head] { selectUserInfo(head->index); });
 
     QMLabel *text = QMKitStyle::addLabel(
