@@ -1,5 +1,6 @@
 #include "kit/QMAlertView.h"
 
+#include "kit/QMAccessibleAnnouncer.h"
 #include "kit/QMAccessibleFactory.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
@@ -38,7 +39,7 @@ QMAlertView *QMAlertView::show(const QString &title, const QString &message,
     alert->setFocus(Qt::OtherFocusReason);
     alert->fadeIn();
     QAccessibleEvent announcement(alert, QAccessible::Alert);
-    QAccessible::updateAccessibility(&announcement);
+    QMAccessibleAnnouncer::announce(&announcement);
     return alert;
 }
 

@@ -1,9 +1,12 @@
 #include "cinemas/QMCinemaListView.h"
+#include "comments/QMCommentInfoViewController.h"
+#include "comments/QMCommentRow.h"
 #include "cinemas/QMCinemaViewController.h"
 #include "cinemas/QMDistrictChooser.h"
 #include "cinemas/QmCinemaInfoViewController.h"
 #include "films/QMMovieOpenFlowView.h"
 #include "films/QMMoviePlayCinemaViewController.h"
+#include "films/QMMovieTaxisCell.h"
 #include "films/QMMovieTaxisViewController.h"
 #include "films/QMMovieViewController.h"
 #include "films/QMToPlayInfoViewController.h"
@@ -19,6 +22,10 @@
 #include "kit/QMWindow.h"
 #include "members/QMLoginViewController.h"
 #include "members/QMMyQuelmaViewController.h"
+#include "ticketing/QMMovieBuyTicketViewController.h"
+#include "ticketing/QMMovieConfirmPewViewController.h"
+#include "ticketing/QMMovieSelectPewViewController.h"
+#include "ticketing/QMSeatsView.h"
 
 #include "KitTestSupport.h"
 #include "QMAppTestCase.h"
@@ -65,6 +72,47 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return !tab()->isTransitioning(); }));
     }
     static void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    static void typeInto(QLineEdit *field, const QString &text)
+    {
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::keyClicks(field, text);
+    }
+    void signIn(QMLoginViewController *login)
+    {
+        typeInto(login->userNameField(), QStringLiteral("demo@example.com"));
+        typeInto(login->passwordField(), QStringLiteral("demo123"));
+        click(login->loginButton());
+    }
+    // The film in the middle of the shelf, opened.
+    QMToPlayInfoViewController *openCentredFilm()
+    {
+        QMMovieViewController *shelf = delegate->movieViewController();
+        if (!QTest::qWaitFor([&] { return !shelf->movieArray().isEmpty(); }, 20000))
+            return nullptr;
+        TPOpenFlowView *flow = shelf->shelfView()->openFlowView();
+        QTest::mouseClick(flow, Qt::LeftButton, {},
+                          flow->coverOutline(flow->selectedCover()).boundingRect().center().toPoint());
+        return waitForTop<QMToPlayInfoViewController>();
+    }
+    // The first row of a schedule that sells, today or the day after tomorrow.
+    static QMMovieTaxisCell *sellingRow(QMMovieTaxisViewController *schedule)
+    {
+        for (int day : {int(QMMovieTaxisViewController::Today),
+                        int(QMMovieTaxisViewController::AfterTomorrow)}) {
+            click(schedule->dayButton(day));
+            if (!QTest::qWaitFor([&] { return schedule->shownDay() == day &&
+                                              !schedule->playMovieArray().isEmpty(); },
+                                 20000))
+                continue;
+            for (int row = 0; row < schedule->playMovieArray().size(); ++row) {
+                schedule->tableView()->scrollToRow(row, QMTableView::ScrollPosition::Top, false);
+                auto *cell = schedule->cellForRow(row);
+                if (cell && cell->checkMark())
+                    return cell;
+            }
+        }
+        return nullptr;
+    }
 };
 
 } // namespace
@@ -158,4 +206,68 @@ TEST_F(AccessibleScreens, SignInAndTheMemberHubsSections)
         QTest::qWait(800);
         EXPECT_EQ(unnamed(), "") << qobject_cast<QAbstractButton *>(section)->text().toStdString();
     }
+}
+
+TEST_F(AccessibleScreens, CommentsAndTheTicketRoadOfASignedInMember)
+{
+    QMToPlayInfoViewController *details = openCentredFilm();
+    ASSERT_TRUE(details);
+    QTest::qWait(1000); // the comments
+    const QList<QMCommentRow *> rows = details->view()->findChildren<QMCommentRow *>();
+    if (!rows.isEmpty() && rows.first()->isVisible()) {
+        click(rows.first()->textButton());
+        ASSERT_TRUE(waitForTop<QMCommentInfoViewController>());
+        QTest::qWait(500);
+        EXPECT_EQ(unnamed(), "") << "comment details";
+        back();
+    }
+
+    // Writing a comment, through the sign-in screen.
+    click(details->commentButton());
+    auto *login = waitForTop<QMLoginViewController>();
+    ASSERT_TRUE(login);
+    signIn(login);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return delegate->tabController()->modalViewController(); },
+                                20000));
+    QTest::qWait(600);
+    EXPECT_EQ(unnamed(), "") << "writing a comment";
+    delegate->tabController()->dismissModalViewController(false);
+
+    // A screening, its seats and the order.
+    click(details->cinemasButton());
+    auto *cinemas = waitForTop<QMMoviePlayCinemaViewController>();
+    ASSERT_TRUE(cinemas);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !cinemas->awaitsFilmList(); }, 20000));
+    ASSERT_FALSE(cinemas->cinemaArray().isEmpty());
+    tap(cinemas->cinemaTableView()->tableView()->cellForRow(0), QPoint(150, 30));
+    auto *schedule = waitForTop<QMMovieTaxisViewController>();
+    ASSERT_TRUE(schedule);
+    QMMovieTaxisCell *row = sellingRow(schedule);
+    ASSERT_TRUE(row) << "a screening on sale";
+    EXPECT_EQ(unnamed(), "") << "schedule";
+    click(row->checkMark());
+    auto *screening = waitForTop<QMMovieBuyTicketViewController>();
+    ASSERT_TRUE(screening);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return screening->buyButton(); }, 20000));
+    EXPECT_EQ(unnamed(), "") << "screening choice";
+
+    click(screening->buyButton());
+    auto *seats = waitForTop<QMMovieSelectPewViewController>();
+    ASSERT_TRUE(seats);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !seats->seatsView()->seatButtonArray().empty(); }, 20000));
+    EXPECT_EQ(unnamed(), "") << "seat map";
+    int chosen = 0;
+    const QRect shown(seats->seatScrollView()->contentOffset(), seats->seatScrollView()->size());
+    for (const QMSeatButton &seat : seats->seatsView()->seatButtonArray()) {
+        if (chosen < 2 && seat.isSelectable() && seat.seatStatus() == QMSeatButton::Free &&
+            shown.contains(seat.frame())) {
+            tap(seats->seatsView(), seat.frame().center());
+            ++chosen;
+        }
+    }
+    ASSERT_EQ(seats->seatsView()->ticketCount(), 2);
+    click(seats->confirmButton());
+    ASSERT_TRUE(waitForTop<QMMovieConfirmPewViewController>());
+    EXPECT_EQ(unnamed(), "") << "the order";
 }

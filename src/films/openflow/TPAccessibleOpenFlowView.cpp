@@ -1,6 +1,7 @@
 #include "films/openflow/TPAccessibleOpenFlowView.h"
 
 #include "films/openflow/TPOpenFlowView.h"
+#include "kit/QMAccessibleAnnouncer.h"
 
 TPAccessibleOpenFlowView::TPAccessibleOpenFlowView(TPOpenFlowView *view)
     : QMAccessiblePaintedWidget(view, QAccessible::List)
@@ -26,15 +27,15 @@ QAccessibleInterface *TPAccessibleOpenFlowView::create(const QString &, QObject 
 void TPAccessibleOpenFlowView::announceSelection(TPOpenFlowView *view)
 {
     const int selected = view->selectedCover();
-    if (!QAccessible::isActive() || selected < 0)
+    if (selected < 0)
         return;
     QAccessibleValueChangeEvent value(view, view->coverTitle(selected));
-    QAccessible::updateAccessibility(&value);
+    QMAccessibleAnnouncer::announce(&value);
     auto *iface = static_cast<TPAccessibleOpenFlowView *>(QAccessible::queryAccessibleInterface(view));
     if (QAccessibleInterface *cover = iface ? iface->itemInterface(selected) : nullptr) {
         QAccessibleEvent chosen(cover, view->hasFocus() ? QAccessible::Focus
                                                         : QAccessible::Selection);
-        QAccessible::updateAccessibility(&chosen);
+        QMAccessibleAnnouncer::announce(&chosen);
     }
 }
 
