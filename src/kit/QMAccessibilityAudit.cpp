@@ -31,8 +31,8 @@ void walk(QAccessibleInterface *iface, const QString &path, QStringList &found, 
         return;
     if (QMAccessibilityAudit::isInteractive(iface) &&
         iface->text(QAccessible::Name).trimmed().isEmpty())
-        found.append(QStringLiteral("%1 %2 at %3")
-                         .arg(roleName(iface->role()), className(iface), path));
+        found.append(
+            QStringLiteral("%1 %2 at %3").arg(roleName(iface->role()), className(iface), path));
     const int count = iface->childCount();
     for (int i = 0; i < count; ++i) {
         QAccessibleInterface *child = iface->child(i);

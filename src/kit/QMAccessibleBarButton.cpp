@@ -4,8 +4,7 @@
 
 QMAccessibleBarButton::QMAccessibleBarButton(QMBarButton *button)
     : QAccessibleWidget(button, QAccessible::PushButton)
-{
-}
+{}
 
 QAccessible::Role QMAccessibleBarButton::role() const
 {

@@ -7,7 +7,10 @@
 #include "kit/QMAlertView.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMMapView.h"
+#include "kit/QMPickerView.h"
+#include "kit/QMScrollView.h"
 #include "kit/QMTabBar.h"
+#include "kit/QMTableView.h"
 #include "kit/QMWheelPickerColumn.h"
 
 #include <QAccessible>
@@ -33,5 +36,12 @@ QAccessibleInterface *QMAccessibleFactory::create(const QString &, QObject *obje
         return new QMAccessibleMapView(map);
     if (auto *alert = qobject_cast<QMAlertView *>(object))
         return new QAccessibleWidget(alert, QAccessible::AlertMessage);
+    // Containers that may take the keyboard to scroll are no controls of their own.
+    if (auto *picker = qobject_cast<QMPickerView *>(object))
+        return new QAccessibleWidget(picker, QAccessible::Dialog);
+    if (auto *table = qobject_cast<QMTableView *>(object))
+        return new QAccessibleWidget(table, QAccessible::List);
+    if (auto *scroll = qobject_cast<QMScrollView *>(object))
+        return new QAccessibleWidget(scroll, QAccessible::Pane);
     return nullptr;
 }

@@ -7,8 +7,7 @@
 QMAccessibleItem::QMAccessibleItem(QMAccessiblePaintedWidget *owner, int index)
     : m_owner(owner)
     , m_index(index)
-{
-}
+{}
 
 bool QMAccessibleItem::isValid() const
 {

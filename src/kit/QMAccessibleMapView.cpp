@@ -6,8 +6,7 @@
 
 QMAccessibleMapView::QMAccessibleMapView(QMMapView *map)
     : QMAccessiblePaintedWidget(map, QAccessible::Graphic)
-{
-}
+{}
 
 QMMapView *QMAccessibleMapView::map() const
 {

@@ -6,8 +6,7 @@
 
 QMAccessiblePaintedWidget::QMAccessiblePaintedWidget(QWidget *widget, QAccessible::Role role)
     : QAccessibleWidget(widget, role)
-{
-}
+{}
 
 QMAccessiblePaintedWidget::~QMAccessiblePaintedWidget()
 {

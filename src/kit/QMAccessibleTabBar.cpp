@@ -5,8 +5,7 @@
 
 QMAccessibleTabBar::QMAccessibleTabBar(QMTabBar *bar)
     : QMAccessiblePaintedWidget(bar, QAccessible::PageTabList)
-{
-}
+{}
 
 QMTabBar *QMAccessibleTabBar::bar() const
 {

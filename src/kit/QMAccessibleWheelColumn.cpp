@@ -5,8 +5,7 @@
 
 QMAccessibleWheelColumn::QMAccessibleWheelColumn(QMWheelPickerColumn *column)
     : QMAccessiblePaintedWidget(column, QAccessible::List)
-{
-}
+{}
 
 QMWheelPickerColumn *QMAccessibleWheelColumn::column() const
 {

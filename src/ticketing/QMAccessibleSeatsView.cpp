@@ -5,8 +5,7 @@
 
 QMAccessibleSeatsView::QMAccessibleSeatsView(QMSeatsView *view)
     : QMAccessiblePaintedWidget(view, QAccessible::Table)
-{
-}
+{}
 
 void QMAccessibleSeatsView::install()
 {

@@ -6,6 +6,7 @@
 #include "kit/QMMapAnnotation.h"
 #include "kit/QMMapView.h"
 #include "kit/QMNavigationController.h"
+#include "kit/QMScrollView.h"
 #include "kit/QMTabBar.h"
 #include "kit/QMTabBarController.h"
 #include "kit/QMTabBarItem.h"
@@ -88,8 +89,7 @@ public:
     Pin(double latitude, double longitude, QString title)
         : m_coordinate{latitude, longitude}
         , m_title(std::move(title))
-    {
-    }
+    {}
     QMMapCoordinate coordinate() const override { return m_coordinate; }
     QString title() const override { return m_title; }
     QString subtitle() const override { return QStringLiteral("黄浦区"); }
@@ -103,7 +103,10 @@ class Districts : public QObject, public QMWheelPickerDataSource, public QMWheel
 {
 public:
     int numberOfComponentsInPickerView(QMWheelPicker *) override { return 1; }
-    int pickerViewNumberOfRowsInComponent(QMWheelPicker *, int) override { return int(names.size()); }
+    int pickerViewNumberOfRowsInComponent(QMWheelPicker *, int) override
+    {
+        return int(names.size());
+    }
     QString pickerViewTitleForRowForComponent(QMWheelPicker *, int row, int) override
     {
         return names.value(row);
@@ -143,15 +146,33 @@ TEST(AccessibilityAudit, FindsTheShownControlsWithoutANameAndOnlyThose)
     EXPECT_TRUE(QMAccessibilityAudit::unnamedControls(nullptr).isEmpty());
 }
 
+TEST(AccessibilityAudit, AWidgetThatTakesKeysIsAControlButAScrollingContainerIsNot)
+{
+    std::unique_ptr<QMWindow> window = shownWindow();
+    auto *scroller = new QMScrollView(window.get());
+    scroller->setFocusPolicy(Qt::StrongFocus);
+    scroller->show();
+    auto *custom = new QWidget(window.get());
+    custom->setFocusPolicy(Qt::StrongFocus);
+    custom->show();
+
+    QStringList found = QMAccessibilityAudit::unnamedControls(window.get());
+    ASSERT_EQ(found.size(), 1) << found.join('\n').toStdString();
+    EXPECT_TRUE(found[0].startsWith(QStringLiteral("Client QWidget at QMWindow/QWidget[")))
+        << found[0].toStdString();
+    custom->setAccessibleName(QStringLiteral("海报"));
+    EXPECT_TRUE(QMAccessibilityAudit::unnamedControls(window.get()).isEmpty());
+}
+
 TEST(AccessibilityAudit, APictureButtonReadsTheWordsDrawnOnItsPicture)
 {
     std::unique_ptr<QMWindow> window = shownWindow();
-    auto *login = new QMBarButton(QString(), QMResourceImages::named(QStringLiteral("btn_login.png")),
-                                  window.get());
-    auto *map = new QMBarButton(QString(), QMResourceImages::named(QStringLiteral("btn_selectMap.jpg")),
-                                window.get());
-    auto *back = new QMBarButton(QString(), QMResourceImages::named(QStringLiteral("btn_return.png")),
-                                 window.get());
+    auto *login = new QMBarButton(
+        QString(), QMResourceImages::named(QStringLiteral("btn_login.png")), window.get());
+    auto *map = new QMBarButton(
+        QString(), QMResourceImages::named(QStringLiteral("btn_selectMap.jpg")), window.get());
+    auto *back = new QMBarButton(
+        QString(), QMResourceImages::named(QStringLiteral("btn_return.png")), window.get());
     EXPECT_EQ(face(login)->text(QAccessible::Name), QStringLiteral("登录"));
     EXPECT_EQ(face(map)->text(QAccessible::Name), QStringLiteral("影院地图"));
     EXPECT_EQ(face(back)->text(QAccessible::Name), QStringLiteral("返回"));
@@ -172,7 +193,8 @@ TEST(AccessibilityAudit, TabsAreNamedPageTabsAndPressingOneSelectsIt)
 {
     std::unique_ptr<QMWindow> window = shownWindow();
     QMTabBarController tabs;
-    const QStringList titles{QStringLiteral("电影"), QStringLiteral("影院"), QStringLiteral("叽喳")};
+    const QStringList titles{QStringLiteral("电影"), QStringLiteral("影院"),
+                             QStringLiteral("叽喳")};
     std::vector<std::unique_ptr<QMViewController>> stacks;
     for (const QString &title : titles) {
         auto stack = std::make_unique<QMNavigationController>(std::make_unique<QMViewController>());
@@ -191,7 +213,8 @@ TEST(AccessibilityAudit, TabsAreNamedPageTabsAndPressingOneSelectsIt)
         EXPECT_EQ(tab->text(QAccessible::Name), titles[i]);
         EXPECT_EQ(tab->state().selected, i == 0) << i;
         EXPECT_EQ(bar->indexOfChild(tab), i);
-        EXPECT_EQ(tab->rect().center(), tabs.tabBar()->mapToGlobal(tabs.tabBar()->itemRect(i).center()));
+        EXPECT_EQ(tab->rect().center(),
+                  tabs.tabBar()->mapToGlobal(tabs.tabBar()->itemRect(i).center()));
     }
     EXPECT_EQ(bar->childAt(bar->child(1)->rect().center().x(), bar->child(1)->rect().center().y()),
               bar->child(1));
@@ -202,7 +225,8 @@ TEST(AccessibilityAudit, TabsAreNamedPageTabsAndPressingOneSelectsIt)
         << QMAccessibilityAudit::unnamedControls(window.get()).join('\n').toStdString();
 
     tabs.tabBar()->items().at(2)->setTitle(QString());
-    EXPECT_EQ(QMAccessibilityAudit::unnamedControls(window.get()).size(), 1) << "a tab without a title";
+    EXPECT_EQ(QMAccessibilityAudit::unnamedControls(window.get()).size(), 1)
+        << "a tab without a title";
     window->setRootViewController(nullptr);
 }
 
@@ -274,8 +298,8 @@ TEST(AccessibilityAudit, MapPinsAreNamedButtonsAndPressingOneOpensItsCallout)
 TEST_F(Listening, AnAlertIsAnnouncedWithItsTitleAndMessage)
 {
     std::unique_ptr<QMWindow> window = shownWindow();
-    QMAlertView *alert =
-        QMAlertView::show(QStringLiteral("提示"), QStringLiteral("只能显示10页!"), QStringLiteral("ok"));
+    QMAlertView *alert = QMAlertView::show(QStringLiteral("提示"), QStringLiteral("只能显示10页!"),
+                                           QStringLiteral("ok"));
     ASSERT_TRUE(alert);
     const auto announced = std::find_if(events.begin(), events.end(), [&](const HeardEvent &e) {
         return e.type == QAccessible::Alert && e.object == alert;

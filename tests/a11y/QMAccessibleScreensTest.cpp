@@ -30,6 +30,8 @@
 #include "KitTestSupport.h"
 #include "QMAppTestCase.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QTest>
 
 // Every screen of the client as a screen reader finds it: no control without a name.
@@ -90,8 +92,9 @@ protected:
         if (!QTest::qWaitFor([&] { return !shelf->movieArray().isEmpty(); }, 20000))
             return nullptr;
         TPOpenFlowView *flow = shelf->shelfView()->openFlowView();
-        QTest::mouseClick(flow, Qt::LeftButton, {},
-                          flow->coverOutline(flow->selectedCover()).boundingRect().center().toPoint());
+        QTest::mouseClick(
+            flow, Qt::LeftButton, {},
+            flow->coverOutline(flow->selectedCover()).boundingRect().center().toPoint());
         return waitForTop<QMToPlayInfoViewController>();
     }
     // The first row of a schedule that sells, today or the day after tomorrow.
@@ -100,9 +103,11 @@ protected:
         for (int day : {int(QMMovieTaxisViewController::Today),
                         int(QMMovieTaxisViewController::AfterTomorrow)}) {
             click(schedule->dayButton(day));
-            if (!QTest::qWaitFor([&] { return schedule->shownDay() == day &&
-                                              !schedule->playMovieArray().isEmpty(); },
-                                 20000))
+            if (!QTest::qWaitFor(
+                    [&] {
+                        return schedule->shownDay() == day && !schedule->playMovieArray().isEmpty();
+                    },
+                    20000))
                 continue;
             for (int row = 0; row < schedule->playMovieArray().size(); ++row) {
                 schedule->tableView()->scrollToRow(row, QMTableView::ScrollPosition::Top, false);
@@ -151,7 +156,8 @@ TEST_F(AccessibleScreens, TheFilmsTabItsListsDetailsAndAnAlert)
         EXPECT_EQ(unnamed(), "") << "schedule";
     }
 
-    QMAlertView::show(QStringLiteral("提示"), QStringLiteral("只能显示10页!"), QStringLiteral("ok"));
+    QMAlertView::show(QStringLiteral("提示"), QStringLiteral("只能显示10页!"),
+                      QStringLiteral("ok"));
     EXPECT_EQ(unnamed(), "") << "an alert";
 }
 
@@ -176,8 +182,8 @@ TEST_F(AccessibleScreens, TheCinemasTabThePickerADetailsScreenAndTheMap)
 
     ASSERT_TRUE(details->mapButton());
     click(details->mapButton());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !tab()->isTransitioning() &&
-                                             tab()->topViewController() != details; }));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !tab()->isTransitioning() && tab()->topViewController() != details; }));
     EXPECT_EQ(unnamed(), "") << "the cinema on the map";
 }
 
@@ -187,6 +193,7 @@ TEST_F(AccessibleScreens, SignInAndTheMemberHubsSections)
     auto *login = waitForTop<QMLoginViewController>();
     ASSERT_TRUE(login);
     EXPECT_EQ(unnamed(), "") << "sign-in";
+    screenshot(QStringLiteral("a11y-sign-in.png"));
 
     QTest::mouseClick(login->userNameField(), Qt::LeftButton);
     QTest::keyClicks(login->userNameField(), QStringLiteral("demo@example.com"));
@@ -198,10 +205,10 @@ TEST_F(AccessibleScreens, SignInAndTheMemberHubsSections)
     QTest::qWait(500);
     EXPECT_EQ(unnamed(), "") << "the square";
 
-    for (QWidget *section : {static_cast<QWidget *>(hub->attentionButton()),
-                             static_cast<QWidget *>(hub->setButton()),
-                             static_cast<QWidget *>(hub->liveButton()),
-                             static_cast<QWidget *>(hub->restoreButton())}) {
+    for (QWidget *section :
+         {static_cast<QWidget *>(hub->attentionButton()), static_cast<QWidget *>(hub->setButton()),
+          static_cast<QWidget *>(hub->liveButton()),
+          static_cast<QWidget *>(hub->restoreButton())}) {
         click(section);
         QTest::qWait(800);
         EXPECT_EQ(unnamed(), "") << qobject_cast<QAbstractButton *>(section)->text().toStdString();
@@ -227,8 +234,8 @@ TEST_F(AccessibleScreens, CommentsAndTheTicketRoadOfASignedInMember)
     auto *login = waitForTop<QMLoginViewController>();
     ASSERT_TRUE(login);
     signIn(login);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return delegate->tabController()->modalViewController(); },
-                                20000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return delegate->tabController()->modalViewController(); }, 20000));
     QTest::qWait(600);
     EXPECT_EQ(unnamed(), "") << "writing a comment";
     delegate->tabController()->dismissModalViewController(false);
@@ -257,16 +264,26 @@ TEST_F(AccessibleScreens, CommentsAndTheTicketRoadOfASignedInMember)
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return !seats->seatsView()->seatButtonArray().empty(); }, 20000));
     EXPECT_EQ(unnamed(), "") << "seat map";
-    int chosen = 0;
-    const QRect shown(seats->seatScrollView()->contentOffset(), seats->seatScrollView()->size());
-    for (const QMSeatButton &seat : seats->seatsView()->seatButtonArray()) {
-        if (chosen < 2 && seat.isSelectable() && seat.seatStatus() == QMSeatButton::Free &&
-            shown.contains(seat.frame())) {
-            tap(seats->seatsView(), seat.frame().center());
-            ++chosen;
+    // Two free seats ticked as a screen reader does: named like the chosen seats are shown.
+    QAccessibleInterface *map = QAccessible::queryAccessibleInterface(seats->seatsView());
+    QList<QAccessibleInterface *> ticked;
+    for (int i = 0; i < map->childCount() && ticked.size() < 2; ++i) {
+        QAccessibleInterface *seat = map->child(i);
+        if (seat->role() == QAccessible::CheckBox && !seat->state().disabled &&
+            !seat->state().checked) {
+            EXPECT_TRUE(seats->seatsView()->seatButtonArray()[size_t(i)].isSelectable());
+            seat->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            ticked.append(seat);
         }
     }
     ASSERT_EQ(seats->seatsView()->ticketCount(), 2);
+    for (QAccessibleInterface *seat : ticked) {
+        EXPECT_TRUE(seat->state().checked);
+        EXPECT_TRUE(seats->selectionLabel()->text().contains(seat->text(QAccessible::Name)))
+            << seat->text(QAccessible::Name).toStdString();
+    }
+    QTest::qWait(300);
+    screenshot(QStringLiteral("a11y-seats.png"));
     click(seats->confirmButton());
     ASSERT_TRUE(waitForTop<QMMovieConfirmPewViewController>());
     EXPECT_EQ(unnamed(), "") << "the order";

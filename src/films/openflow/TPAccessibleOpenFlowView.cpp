@@ -5,8 +5,7 @@
 
 TPAccessibleOpenFlowView::TPAccessibleOpenFlowView(TPOpenFlowView *view)
     : QMAccessiblePaintedWidget(view, QAccessible::List)
-{
-}
+{}
 
 void TPAccessibleOpenFlowView::install()
 {
@@ -31,10 +30,11 @@ void TPAccessibleOpenFlowView::announceSelection(TPOpenFlowView *view)
         return;
     QAccessibleValueChangeEvent value(view, view->coverTitle(selected));
     QMAccessibleAnnouncer::announce(&value);
-    auto *iface = static_cast<TPAccessibleOpenFlowView *>(QAccessible::queryAccessibleInterface(view));
+    auto *iface =
+        static_cast<TPAccessibleOpenFlowView *>(QAccessible::queryAccessibleInterface(view));
     if (QAccessibleInterface *cover = iface ? iface->itemInterface(selected) : nullptr) {
-        QAccessibleEvent chosen(cover, view->hasFocus() ? QAccessible::Focus
-                                                        : QAccessible::Selection);
+        QAccessibleEvent chosen(cover,
+                                view->hasFocus() ? QAccessible::Focus : QAccessible::Selection);
         QMAccessibleAnnouncer::announce(&chosen);
     }
 }
@@ -47,7 +47,8 @@ TPOpenFlowView *TPAccessibleOpenFlowView::view() const
 QString TPAccessibleOpenFlowView::text(QAccessible::Text t) const
 {
     // The list reads as the film in the middle unless it was given a name of its own.
-    if ((t == QAccessible::Value || (t == QAccessible::Name && view()->accessibleName().isEmpty())) &&
+    if ((t == QAccessible::Value ||
+         (t == QAccessible::Name && view()->accessibleName().isEmpty())) &&
         view()->selectedCover() >= 0)
         return view()->coverTitle(view()->selectedCover());
     return QMAccessiblePaintedWidget::text(t);
