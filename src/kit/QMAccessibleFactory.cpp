@@ -3,6 +3,7 @@
 #include "kit/QMAccessibleBarButton.h"
 #include "kit/QMAccessibleMapView.h"
 #include "kit/QMAccessibleTabBar.h"
+#include "kit/QMAccessibleTableCell.h"
 #include "kit/QMAccessibleWheelColumn.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMBarButton.h"
@@ -11,6 +12,7 @@
 #include "kit/QMScrollView.h"
 #include "kit/QMTabBar.h"
 #include "kit/QMTableView.h"
+#include "kit/QMTableViewCell.h"
 #include "kit/QMWheelPickerColumn.h"
 
 #include <QAccessible>
@@ -39,6 +41,8 @@ QAccessibleInterface *QMAccessibleFactory::create(const QString &, QObject *obje
     // Containers that may take the keyboard to scroll are no controls of their own.
     if (auto *picker = qobject_cast<QMPickerView *>(object))
         return new QAccessibleWidget(picker, QAccessible::Dialog);
+    if (auto *cell = qobject_cast<QMTableViewCell *>(object))
+        return new QMAccessibleTableCell(cell);
     if (auto *table = qobject_cast<QMTableView *>(object))
         return new QAccessibleWidget(table, QAccessible::List);
     if (auto *scroll = qobject_cast<QMScrollView *>(object))

@@ -1,6 +1,7 @@
 #include "kit/QMAccessibleText.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QStringList>
 
@@ -12,8 +13,12 @@ QString ownText(const QWidget *widget)
         return widget->accessibleName();
     if (auto *label = qobject_cast<const QLabel *>(widget))
         return label->text();
-    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
-        return button->text();
+    if (qobject_cast<const QAbstractButton *>(widget)) {
+        // A picture button's name may come from its picture.
+        QAccessibleInterface *iface =
+            QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget));
+        return iface ? iface->text(QAccessible::Name) : QString();
+    }
     return {};
 }
 

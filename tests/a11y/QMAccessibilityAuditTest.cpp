@@ -10,6 +10,9 @@
 #include "kit/QMTabBar.h"
 #include "kit/QMTabBarController.h"
 #include "kit/QMTabBarItem.h"
+#include "kit/QMTableView.h"
+#include "kit/QMTableViewCell.h"
+#include "kit/QMTableViewDataSource.h"
 #include "kit/QMWheelPicker.h"
 #include "kit/QMWindow.h"
 #include "services/QMResourceImages.h"
@@ -116,7 +119,47 @@ public:
                       QStringLiteral("杨浦"), QStringLiteral("闵行")};
 };
 
+class Cinemas : public QObject, public QMTableViewDataSource
+{
+public:
+    int tableViewNumberOfRows(QMTableView *) override { return 3; }
+    std::unique_ptr<QWidget> tableViewCellForRow(QMTableView *, int row) override
+    {
+        auto cell = std::make_unique<QMTableViewCell>(QMTableViewCell::CellStyle::Subtitle);
+        cell->textLabel()->setText(QStringLiteral("影院%1").arg(row));
+        cell->detailTextLabel()->setText(QStringLiteral("南京西路%1号").arg(row));
+        return cell;
+    }
+    void tableViewDidSelectRow(QMTableView *, int row) override { chosen.append(row); }
+    QList<int> chosen;
+};
+
 } // namespace
+
+TEST(AccessibilityAudit, ATablesRowsAreListItemsNamedByTheirWordsAndPressedLikeATap)
+{
+    std::unique_ptr<QMWindow> window = shownWindow();
+    Cinemas cinemas;
+    auto *table = new QMTableView(window.get());
+    table->setGeometry(0, 20, 320, 300);
+    table->setDataSource(&cinemas);
+    table->show();
+    table->reloadData();
+
+    QAccessibleInterface *row = face(table->cellForRow(1));
+    ASSERT_TRUE(row);
+    EXPECT_EQ(face(table)->role(), QAccessible::List);
+    EXPECT_EQ(row->role(), QAccessible::ListItem);
+    EXPECT_EQ(row->text(QAccessible::Name), QStringLiteral("影院1 南京西路1号"));
+    press(row);
+    EXPECT_EQ(cinemas.chosen, QList<int>{1});
+    EXPECT_TRUE(row->state().selected);
+
+    // A table that lets nothing be chosen has rows to read, not to press.
+    table->setAllowsSelection(false);
+    EXPECT_NE(row->role(), QAccessible::ListItem);
+    EXPECT_TRUE(QMAccessibilityAudit::unnamedControls(window.get()).isEmpty());
+}
 
 TEST(AccessibilityAudit, FindsTheShownControlsWithoutANameAndOnlyThose)
 {
