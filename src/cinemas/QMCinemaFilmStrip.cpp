@@ -115,6 +115,7 @@ QWidget *QMCinemaFilmStrip::addSlot(const Mpi &film, int index)
     auto *poster = new QMIndexButton(QImage(), slot);
     poster->setGeometry(kPosterFrame);
     poster->index = index;
+    poster->setAccessibleName(film.moviename);
     connect(poster, &QAbstractButton::clicked, this,
             [this, poster] { emit filmChosen(poster->index); });
     m_posters.append(poster);

@@ -41,6 +41,8 @@ void QMCommentRow::setComment(const Comment &comment, int row)
     m_row = row;
     m_headButton->index = row;
     m_textButton->index = row;
+    m_headButton->setAccessibleName(comment.nickname);
+    m_textButton->setAccessibleName(comment.body);
     m_bubble->setComment(comment);
     // The row is too low for the grey box: a re-post shows its own words, the details the rest.
     m_bubble->setTransferText(QString());

@@ -116,6 +116,7 @@ std::unique_ptr<QWidget> QMCommentThreadView::tableViewCellForRow(QMTableView *,
     head->setShape(QMBarButton::Shape::Plain);
     head->setGeometry(QMReplyLabel::kLogoFrame.translated(0, kBubbleTop));
     head->index = row;
+    head->setAccessibleName(m_rows[row]->nickname);
     connect(head, &QAbstractButton::clicked, this, [this, head] { emit headTapped(head->index); });
 
     if (actions) {

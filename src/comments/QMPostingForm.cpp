@@ -39,6 +39,8 @@ QLabel *QMPostingForm::addHint(QWidget *parent, const QRect &frame)
 QMTextView *QMPostingForm::addTextView(QWidget *parent, const QRect &frame)
 {
     m_textView = new QMTextView(frame, parent);
+    // Read out with the hint shown above it.
+    m_textView->setAccessibleName(QStringLiteral("限140字"));
     m_textView->setDelegate(this);
     m_acceptedText = m_textView->text();
     return m_textView;

@@ -5,7 +5,9 @@
 QMRatingButton::QMRatingButton(int index, QWidget *parent)
     : QMBarButton(QString(), QMResourceImages::named(QStringLiteral("score_02.png")), parent)
     , m_index(index)
-{}
+{
+    setAccessibleName(QStringLiteral("%1分").arg(index + 1));
+}
 
 void QMRatingButton::setShining(bool shining)
 {

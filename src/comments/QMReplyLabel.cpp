@@ -68,6 +68,7 @@ void QMReplyLabel::setComment(const Comment &comment)
             ? QString()
             : QStringLiteral("@%1:%2").arg(comment.transfernickname, comment.transferbody));
     setLogoUrl(comment.logo);
+    m_logo->setAccessibleName(comment.nickname);
 }
 
 void QMReplyLabel::setReplyText(const QString &text)

@@ -31,6 +31,7 @@ void QMMovieHeaderView::setPoster(const QImage &poster)
 void QMMovieHeaderView::setTitle(const QString &moviename)
 {
     m_title->setText(moviename);
+    m_poster->setAccessibleName(moviename);
 }
 
 void QMMovieHeaderView::setRating(const QString &generalmark)

@@ -74,6 +74,10 @@ void QMMovieOpenFlowView::setMovieArray(
         return;
     }
     m_movieArray = *list;
+    QStringList titles;
+    for (const std::shared_ptr<Simplemovie> &film : std::as_const(m_movieArray))
+        titles.append(film ? film->moviename : QString());
+    m_openFlowView->setCoverTitles(titles);
     m_openFlowView->setNumberOfImages(int(m_movieArray.size()));
     // "分" belongs to a film's rating: without a film it would stand alone.
     m_scoreUnitLabel->setVisible(!m_movieArray.isEmpty());

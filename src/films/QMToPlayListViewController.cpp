@@ -129,6 +129,7 @@ std::unique_ptr<QWidget> QMToPlayListViewController::filmRow(int row)
     poster->setObjectName(QLatin1String(kPosterName));
     poster->setGeometry(10, 10, 100, 131);
     poster->setScaledContents(true);
+    poster->setAccessibleName(film.moviename);
     const QImage cached = QMImageCache::defaultCache()->requestorImageUrl(
         this, film.smalllogo, (QSizeF(poster->size()) * poster->devicePixelRatioF()).toSize());
     if (cached.isNull()) {

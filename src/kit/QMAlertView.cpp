@@ -1,9 +1,12 @@
 #include "kit/QMAlertView.h"
 
+#include "kit/QMAccessibleAnnouncer.h"
+#include "kit/QMAccessibleFactory.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMWindow.h"
 
+#include <QAccessible>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,6 +38,8 @@ QMAlertView *QMAlertView::show(const QString &title, const QString &message,
     alert->raise();
     alert->setFocus(Qt::OtherFocusReason);
     alert->fadeIn();
+    QAccessibleEvent announcement(alert, QAccessible::Alert);
+    QMAccessibleAnnouncer::announce(&announcement);
     return alert;
 }
 
@@ -48,8 +53,11 @@ QMAlertView::QMAlertView(const QString &title, const QString &message, const QSt
     , m_messageLabel(new QLabel(message, this))
     , m_button(new QMBarButton(buttonTitle.isEmpty() ? QStringLiteral("确定") : buttonTitle, this))
 {
+    QMAccessibleFactory::install();
     setObjectName(QStringLiteral("QMAlertView"));
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(title.isEmpty() ? message : title);
+    setAccessibleDescription(message);
     for (QLabel *label : {m_titleLabel, m_messageLabel}) {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setWordWrap(true);

@@ -40,6 +40,10 @@ public:
     QPointF centerOffset() const { return m_centerOffset; }
     void setCenterOffset(const QPointF &offset);
 
+    // Read out for an annotation without a title (a member's head picture on the map).
+    QString accessibleName() const { return m_accessibleName; }
+    void setAccessibleName(const QString &name) { m_accessibleName = name; }
+
     bool canShowCallout() const { return m_canShowCallout; }
     void setCanShowCallout(bool can) { m_canShowCallout = can; }
     bool isEnabled() const { return m_enabled; }
@@ -67,6 +71,7 @@ protected:
 private:
     std::shared_ptr<QMMapAnnotation> m_annotation;
     QString m_reuseIdentifier;
+    QString m_accessibleName;
     QImage m_image;
     mutable QPixmap m_scaled; // the picture at the size it was last drawn
     QSizeF m_size;

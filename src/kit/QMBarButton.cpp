@@ -1,5 +1,6 @@
 #include "kit/QMBarButton.h"
 
+#include "kit/QMAccessibleFactory.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMNavigationBar.h"
 
@@ -12,6 +13,7 @@ QMBarButton::QMBarButton(const QString &title, QWidget *parent)
     setText(title);
     setFont(QMKitStyle::boldSystemFont(12));
     setFocusPolicy(Qt::NoFocus);
+    QMAccessibleFactory::install();
     resize(sizeHint());
 }
 

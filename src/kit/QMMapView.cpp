@@ -1,6 +1,7 @@
 #include "kit/QMMapView.h"
 
 #include "QMBuildConfig.h"
+#include "kit/QMAccessibleFactory.h"
 #include "kit/QMAnnotationView.h"
 #include "kit/QMBaseMap.h"
 #include "kit/QMMapAnnotation.h"
@@ -61,6 +62,7 @@ QMMapView::QMMapView(QWidget *parent)
     , m_callout(new QMMapCalloutView(this))
     , m_baseLayer(QMBaseMap::shanghai())
 {
+    QMAccessibleFactory::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_ticker.setInterval(16);
     m_ticker.setTimerType(Qt::PreciseTimer);

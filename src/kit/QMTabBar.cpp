@@ -1,5 +1,6 @@
 #include "kit/QMTabBar.h"
 
+#include "kit/QMAccessibleFactory.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMTabBarItem.h"
 
@@ -10,6 +11,7 @@ QMTabBar::QMTabBar(QWidget *parent)
     : QWidget(parent)
     , m_tintColor(QMKitStyle::tintColor())
 {
+    QMAccessibleFactory::install();
     resize(320, barHeight);
 }
 

@@ -353,6 +353,13 @@ void QMTableView::contentTapped(const QPoint &contentPosition, QWidget *target)
         showRowState(row);
         return;
     }
+    tapRow(row);
+}
+
+void QMTableView::tapRow(int row)
+{
+    if (!m_allowsSelection || row < 0 || row >= numberOfRows())
+        return;
     const int previous = m_selectedRow;
     m_selectedRow = row;
     showRowState(previous);

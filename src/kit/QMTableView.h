@@ -61,6 +61,9 @@ public:
     int selectedRow() const { return m_selectedRow; }
     // Neither tells the data source.
     void selectRow(int row, bool animated, ScrollPosition position = ScrollPosition::None);
+    // The same as a tap on the row (a screen reader's press): selects it and tells the data
+    // source; nothing when the table allows no selection.
+    void tapRow(int row);
     void deselectRow(int row, bool animated);
 
     void scrollToRow(int row, ScrollPosition position, bool animated);

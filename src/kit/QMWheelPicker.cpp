@@ -1,5 +1,6 @@
 #include "kit/QMWheelPicker.h"
 
+#include "kit/QMAccessibleText.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMWheelPickerColumn.h"
 
@@ -139,6 +140,18 @@ std::unique_ptr<QWidget> QMWheelPicker::makeRowView(int row, int component)
     label->setFont(QMKitStyle::systemFont(18));
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+QString QMWheelPicker::titleForRow(int row, int component) const
+{
+    if (row < 0 || row >= numberOfRowsInComponent(component))
+        return {};
+    if (QWidget *view = viewForRowForComponent(row, component))
+        return QMAccessibleText::of(view);
+    // A row far from the band has no view: one is made to be read and let go.
+    const std::unique_ptr<QWidget> view =
+        const_cast<QMWheelPicker *>(this)->makeRowView(row, component);
+    return QMAccessibleText::of(view.get());
 }
 
 void QMWheelPicker::columnDidComeToRest(int component, int row)

@@ -49,6 +49,8 @@ public:
     // Where a row is now, in the picker's coordinates.
     QRect rectForRowInComponent(int row, int component) const;
     bool isTurning() const;
+    // What a row shows, to be read out: its title, or the text of its own view.
+    QString titleForRow(int row, int component) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,5 +1,7 @@
 #include "kit/QMWheelPickerColumn.h"
 
+#include "kit/QMAccessibleFactory.h"
+
 #include "kit/QMWheelPicker.h"
 
 #include <QMouseEvent>
@@ -19,6 +21,7 @@ QMWheelPickerColumn::QMWheelPickerColumn(QMWheelPicker *picker, int component)
     , m_picker(picker)
     , m_component(component)
 {
+    QMAccessibleFactory::install();
     m_animation.setEasingCurve(QEasingCurve::OutCubic);
     connect(&m_animation, &QVariantAnimation::valueChanged, this,
             [this](const QVariant &value) { setPosition(value.toReal()); });
@@ -221,7 +224,11 @@ void QMWheelPickerColumn::mouseReleaseEvent(QMouseEvent *event)
         turnTo(clampedRow(m_position), 200, true);
         return;
     }
-    const int row = rowAtY(event->position().y());
+    tapRow(rowAtY(event->position().y()));
+}
+
+void QMWheelPickerColumn::tapRow(int row)
+{
     if (row >= 0 && row < m_rows)
         turnTo(row, qBound(200, 200 + int(std::abs(row - m_position) * 40), 500), true);
 }

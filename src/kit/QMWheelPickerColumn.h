@@ -22,6 +22,7 @@ public:
     QMWheelPickerColumn(QMWheelPicker *picker, int component);
     ~QMWheelPickerColumn() override;
 
+    QMWheelPicker *picker() const { return m_picker; }
     int component() const { return m_component; }
     int numberOfRows() const { return m_rows; }
     int rowHeight() const { return m_rowHeight; }
@@ -33,6 +34,8 @@ public:
     int selectedRow() const { return m_selectedRow; }
     void selectRow(int row, bool animated);
     bool isTurning() const;
+    // Turns to the row as a tap on it does; the delegate hears of it when the wheel rests.
+    void tapRow(int row);
 
     QWidget *viewForRow(int row) const;
     // Where the row is now, in the wheel's coordinates.

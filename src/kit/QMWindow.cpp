@@ -1,5 +1,6 @@
 #include "kit/QMWindow.h"
 
+#include "kit/QMAccessibleFactory.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMStatusStrip.h"
@@ -18,6 +19,7 @@ QMWindow::QMWindow(QWidget *parent)
     : QWidget(parent)
     , m_statusStrip(new QMStatusStrip(this))
 {
+    QMAccessibleFactory::install();
     setFixedSize(windowWidth, windowHeight);
     setFont(QMKitStyle::systemFont(14));
     QMKitStyle::setBackgroundColor(this, Qt::white);

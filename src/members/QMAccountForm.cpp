@@ -12,6 +12,11 @@ QMTextField *QMAccountForm::addField(QWidget *view, int top, const QString &capt
     auto *field = new QMTextField(QRect(margin, top + 24, width, 34), view);
     field->setBorderStyle(QMTextField::BorderStyle::RoundedRect);
     field->setReturnKeyType(QMTextField::ReturnKeyType::Go);
+    // Read out as the caption says it, without the colon that leads to the field.
+    QString name = caption.trimmed();
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A)))
+        name.chop(1);
+    field->setAccessibleName(name);
     return field;
 }
 

@@ -142,6 +142,7 @@ std::unique_ptr<QWidget> QMCommentFeedView::tableViewCellForRow(QMTableView *, i
 
     QMIndexButton *head = addClearButton(cell.get(), kHeadName,
                                          QMReplyLabel::kLogoFrame.translated(0, kBubbleTop), row);
+    head->setAccessibleName(comment.nickname);
     connect(head, &QAbstractButton::clicked, this, [this, head] { selectUserInfo(head->index); });
     QMIndexButton *text =
         addClearButton(cell.get(), kTextName,
@@ -149,6 +150,7 @@ std::unique_ptr<QWidget> QMCommentFeedView::tableViewCellForRow(QMTableView *, i
                              kBubbleWidth - QMReplyLabel::kReplyLeft - 4,
                              bubbleHeight - QMReplyLabel::kReplyTop - 4),
                        row);
+    text->setAccessibleName(comment.body);
     connect(text, &QAbstractButton::clicked, this,
             [this, text] { selectCommentInfo(text->index); });
     return cell;

@@ -89,6 +89,7 @@ std::unique_ptr<QWidget> QMMyAttentionView::tableViewCellForRow(QMTableView *, i
     auto *logo = new QMCachedImageView(cell.get());
     logo->setGeometry(10, 10, 40, 40);
     logo->setImageUrl(follow.logo);
+    logo->setAccessibleName(follow.name);
 
     auto *name = new QMIndexButton(QImage(), cell.get());
     name->setObjectName(QLatin1String(kNameButton));

@@ -116,10 +116,12 @@ std::unique_ptr<QWidget> QMMyPublishView::tableViewCellForRow(QMTableView *, int
     auto *logo = new QMCachedImageView(cell.get());
     logo->setGeometry(kLogoFrame);
     logo->setImageUrl(post.logo);
+    logo->setAccessibleName(post.nickname);
     auto *head = new QMIndexButton(QImage(), cell.get());
     head->setShape(QMBarButton::Shape::Plain);
     head->setGeometry(kLogoFrame);
     head->index = row;
+    head->setAccessibleName(post.nickname);
     connect(head, &QAbstractButton::clicked, this, [this, head] { selectUserInfo(head->index); });
 
     QMLabel *text = QMKitStyle::addLabel(

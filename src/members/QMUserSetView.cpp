@@ -99,6 +99,7 @@ void QMUserSetView::setMemberInfo(const std::shared_ptr<const MemberInfo> &info)
         showSex(member.sex);
 
     m_headView->setImageUrl(member.logo);
+    m_headView->setAccessibleName(member.nickname);
 }
 
 bool QMUserSetView::isManTicked() const

@@ -137,6 +137,7 @@ void QMUserView::showMemberInfo()
     const MemberInfo &member = *selectMemberInfo;
     setTitle(member.nickname);
     m_logoView->setImageUrl(member.logo);
+    m_logoView->setAccessibleName(member.nickname);
     m_nicknameLabel->setText(member.nickname);
     m_positionLabel->setText(QStringLiteral("职位:%1").arg(member.position));
     m_sexLabel->setText(QStringLiteral("性别：%1").arg(member.sex));

@@ -71,6 +71,7 @@ void QMMovieConfirmPewViewController::viewDidLoad()
     m_phoneText = new QMTextField(QRect(10, 200, 256, 30), v);
     m_phoneText->setBorderStyle(QMTextField::BorderStyle::RoundedRect);
     m_phoneText->setKeyboardType(QMTextField::KeyboardType::NumberPad);
+    m_phoneText->setAccessibleName(QStringLiteral("接收手机"));
     addText(v, QRect(10, 234, 300, 18), 13,
             QStringLiteral("*用户接收取票密码短信，不会产生任何费用"));
 

@@ -1,6 +1,7 @@
 #include "ticketing/QMSeatsView.h"
 
 #include "kit/QMAlertView.h"
+#include "ticketing/QMAccessibleSeatsView.h"
 #include "services/QMResourceImages.h"
 
 #include <QMouseEvent>
@@ -26,6 +27,7 @@ int bandOf(int coordinate, int origin)
 QMSeatsView::QMSeatsView(const QRect &frame, QWidget *parent)
     : QWidget(parent)
 {
+    QMAccessibleSeatsView::install();
     setGeometry(frame);
 }
 
@@ -196,7 +198,13 @@ void QMSeatsView::mouseReleaseEvent(QMouseEvent *event)
     m_pressedSeat = -1;
     event->accept();
     if (pressed >= 0 && seatIndexAt(event->position().toPoint()) == pressed)
-        selectSeat(m_seatButtonArray[size_t(pressed)]);
+        touchSeat(pressed);
+}
+
+void QMSeatsView::touchSeat(int index)
+{
+    if (index >= 0 && size_t(index) < m_seatButtonArray.size())
+        selectSeat(m_seatButtonArray[size_t(index)]);
 }
 
 void QMSeatsView::updateSeat(const QMSeatButton &button)

@@ -52,6 +52,8 @@ public:
 
     // The action of a free seat's touch: chooses it (up to five) or releases it.
     void selectSeat(QMSeatButton &button);
+    // The same as a touch on the seat of that index of seatButtonArray.
+    void touchSeat(int index);
 
     // The frame of the first seat of that name in that row; empty when there is none.
     QRect seatRect(const QString &rowid, const QString &column) const;

@@ -18,17 +18,19 @@ QMArtEntry button(const char *name, QSizeF size, Style style, const QString &tex
                   Glyph leading = nullptr, Glyph trailing = nullptr,
                   Backdrop backdrop = Backdrop::Grey)
 {
-    return {QString::fromLatin1(name), size, backdrop, [=](QPainter &p, const QRectF &r) {
-                QMArtButtons::draw(p, r, style, {text, textSize, leading, trailing});
-            }};
+    // Letters spaced out for the look are read as one word.
+    return QMArtEntry(QString::fromLatin1(name), size, backdrop,
+                      [=](QPainter &p, const QRectF &r) {
+                          QMArtButtons::draw(p, r, style, {text, textSize, leading, trailing});
+                      })
+        .withWords(QString(text).remove(QLatin1Char(' ')));
 }
 
 QMArtEntry tab(const char *name, bool chosen, const QString &text)
 {
-    return {QString::fromLatin1(name), QSizeF(150, 33), Backdrop::Grey,
-            [=](QPainter &p, const QRectF &r) {
-                QMArtButtons::tab(p, r, chosen, text);
-            }};
+    return QMArtEntry(QString::fromLatin1(name), QSizeF(150, 33), Backdrop::Grey,
+                      [=](QPainter &p, const QRectF &r) { QMArtButtons::tab(p, r, chosen, text); })
+        .withWords(text);
 }
 
 QMArtEntry seat(const char *name, QMArtSeats::State state)
@@ -90,7 +92,8 @@ const std::vector<QMArtEntry> &QMArtCatalog::entries()
         list.push_back(surface("img_taxis_border.png", {300, 35}, QMArtSurfaces::creamStrip));
         list.push_back(surface("btn_selectDate.png", {78, 26}, QMArtMarks::chosenDay));
         list.push_back(surface("img_taline.png", {300, 1}, QMArtSurfaces::hairline));
-        list.push_back(surface("btn_gou.png", {19, 17}, QMArtMarks::tickedBox, Backdrop::Grey));
+        list.push_back(surface("btn_gou.png", {19, 17}, QMArtMarks::tickedBox, Backdrop::Grey)
+                           .withWords(s(u"支持手机购票")));
         list.push_back(surface("btn_more.png", {9, 13}, QMArtMarks::moreArrow));
         list.push_back(
             surface("btn_around_cinema.png", {300, 35}, QMArtSurfaces::filterWell, Backdrop::Grey));
@@ -104,7 +107,8 @@ const std::vector<QMArtEntry> &QMArtCatalog::entries()
                               nullptr, QMArtGlyphs::caretDown, Backdrop::White));
 
         // Cinema details.
-        list.push_back(surface("img_myhere.png", {43, 30}, QMArtMarks::checkIn, Backdrop::Bar));
+        list.push_back(surface("img_myhere.png", {43, 30}, QMArtMarks::checkIn, Backdrop::Bar)
+                           .withWords(s(u"签到")));
         list.push_back(tab("btn_cinema_onplay.png", true, s(u"正在上映")));
         list.push_back(tab("btn_onplay.png", false, s(u"正在上映")));
         list.push_back(tab("btn_cinema_info.png", false, s(u"影院介绍")));
@@ -136,12 +140,15 @@ const std::vector<QMArtEntry> &QMArtCatalog::entries()
         list.push_back(button("btn_register.png", {280, 40}, Style::Primary, s(u"注 册"), 17));
         list.push_back(surface("btn_myQuelm_bar.png", {320, 44}, QMArtSurfaces::navigationBar));
         list.push_back(surface("btn_bar.png", {64, 32}, QMArtMarks::chosenSection, Backdrop::Bar));
-        list.push_back(surface("btn_return.png", {52, 30}, QMArtMarks::backButton, Backdrop::Bar));
+        list.push_back(surface("btn_return.png", {52, 30}, QMArtMarks::backButton, Backdrop::Bar)
+                           .withWords(s(u"返回")));
         list.push_back(surface("btn_relating_cinema.png", {20, 20}, QMArtMarks::emptyBox));
         list.push_back(surface("btn_relating_movie.png", {20, 20}, QMArtMarks::tickedBox));
         list.push_back(surface("btn_pizza.png", {320, 36}, QMArtSurfaces::creamStrip));
-        list.push_back(surface("btn_pizza_left.png", {28, 28}, QMArtMarks::pageLeft));
-        list.push_back(surface("btn_pizza_right.png", {28, 28}, QMArtMarks::pageRight));
+        list.push_back(
+            surface("btn_pizza_left.png", {28, 28}, QMArtMarks::pageLeft).withWords(s(u"上一个")));
+        list.push_back(surface("btn_pizza_right.png", {28, 28}, QMArtMarks::pageRight)
+                           .withWords(s(u"下一个")));
         list.push_back(button("btn_sayInfo.png", {90, 30}, Style::Primary, s(u"对Ta说"), 14,
                               QMArtGlyphs::speech));
         return list;

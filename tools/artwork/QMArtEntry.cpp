@@ -50,6 +50,12 @@ QImage QMArtEntry::render() const
     return image;
 }
 
+QMArtEntry QMArtEntry::withWords(const QString &words) &&
+{
+    m_words = words;
+    return std::move(*this);
+}
+
 bool QMArtEntry::save(const QString &directory, QString *error) const
 {
     QImage image = render().convertToFormat(QImage::Format_ARGB32);
@@ -61,6 +67,8 @@ bool QMArtEntry::save(const QString &directory, QString *error) const
         if (isOpaque(image))
             image = image.convertToFormat(QImage::Format_RGB32);
     }
+    if (!m_words.isEmpty())
+        writer.setText(QStringLiteral("Description"), m_words);
     if (writer.write(image))
         return true;
     if (error)

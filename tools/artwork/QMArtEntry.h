@@ -26,6 +26,10 @@ public:
     QSizeF points() const { return m_points; }
     Backdrop backdrop() const { return m_backdrop; }
     bool isJpeg() const;
+    // What the picture says, or means when it is a sign without words (a back arrow): written
+    // into the file as its description, and read out for buttons that show the picture.
+    const QString &words() const { return m_words; }
+    QMArtEntry withWords(const QString &words) &&;
 
     // Transparent where nothing is painted, except JPEG pictures, which are painted on white.
     QImage render() const;
@@ -37,4 +41,5 @@ private:
     QSizeF m_points;
     Backdrop m_backdrop;
     Paint m_paint;
+    QString m_words;
 };

@@ -1,5 +1,6 @@
 #include "films/openflow/TPOpenFlowView.h"
 
+#include "films/openflow/TPAccessibleOpenFlowView.h"
 #include "films/openflow/TPItemView.h"
 #include "films/openflow/TPUIImageReflection.h"
 
@@ -85,6 +86,7 @@ QRegion opaqueCore(const QSizeF &picture, const QTransform &t)
 TPOpenFlowView::TPOpenFlowView(QWidget *parent)
     : QWidget(parent)
 {
+    TPAccessibleOpenFlowView::install();
     setUpInitialState();
 }
 
@@ -238,6 +240,7 @@ void TPOpenFlowView::setSelectedCover(int n)
     }
     m_selectedCoverView = m_onscreenCovers.value(n);
     update();
+    TPAccessibleOpenFlowView::announceSelection(this);
 }
 
 void TPOpenFlowView::centerOnSelectedCover(bool animated)
@@ -504,13 +507,20 @@ void TPOpenFlowView::mouseReleaseEvent(QMouseEvent *event)
     const QPointF moved = event->position() - m_startPoint;
     if (std::abs(moved.x()) >= TapTolerance || std::abs(moved.y()) >= TapTolerance)
         return;
-    const TPItemView *tapped = findCoverOnscreen(event->position());
-    if (tapped && tapped == m_selectedCoverView) {
+    if (const TPItemView *tapped = findCoverOnscreen(event->position()))
+        activateCover(tapped->number());
+}
+
+void TPOpenFlowView::activateCover(int index)
+{
+    if (index < 0 || index >= m_numberOfImages)
+        return;
+    if (index == selectedCover()) {
         if (TPOpenFlowViewDelegate *delegate = m_viewDelegate.get())
-            delegate->openFlowViewDidWannaCheckIndex(this, selected);
-    } else if (tapped) {
-        // A tap on a side cover brings it to the middle.
-        selectByUser(tapped->number());
+            delegate->openFlowViewDidWannaCheckIndex(this, index);
+    } else {
+        // A side cover comes to the middle.
+        selectByUser(index);
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QList>
 #include <QMap>
+#include <QStringList>
 #include <QTimer>
 #include <QTransform>
 #include <QWidget>
@@ -54,6 +55,11 @@ public:
     // Keeps the picture (with its reflection) for that cover for the life of the view.
     void setImageForIndex(const QImage &image, int index);
     void setSelectedCover(int index);
+    // What each cover shows, read out for it by a screen reader.
+    void setCoverTitles(const QStringList &titles) { m_coverTitles = titles; }
+    QString coverTitle(int index) const { return m_coverTitles.value(index); }
+    // As a tap on the cover: the selected one is opened, another one is brought to the middle.
+    void activateCover(int index);
     void centerOnSelectedCover(bool animated);
 
     // -1 before anything is selected.
@@ -132,6 +138,7 @@ private:
     int m_lowerVisibleCover = -1;
     int m_upperVisibleCover = -1;
     int m_numberOfImages = 0;
+    QStringList m_coverTitles;
     int m_selected = -1; // the selection being laid out; the cover below once it exists
     TPItemView *m_selectedCoverView = nullptr;
 
