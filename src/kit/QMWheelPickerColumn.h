@@ -32,6 +32,8 @@ public:
     // -1 without rows. While turning: the row the wheel will stop on.
     int selectedRow() const { return m_selectedRow; }
     void selectRow(int row, bool animated);
+    // Turns as the user would (keys): the delegate hears of the row it rests on.
+    void turnToByUser(int row);
     bool isTurning() const;
 
     QWidget *viewForRow(int row) const;
