@@ -112,6 +112,13 @@ protected:
         screen->navigationItem()->setHidesBackButton(hidesBackButton);
         stack(tabs.selectedIndex())->push(std::move(screen), false);
     }
+    // Saves the window when QM_SCREENSHOT_DIR names a directory, to look at.
+    void screenshot(const QString &name) const
+    {
+        const QString dir = qEnvironmentVariable("QM_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            window->saveScreenshot(dir + QLatin1Char('/') + name);
+    }
     bool settled(QMScrollView *view) const
     {
         return waitUntil([view] { return !view->isDecelerating(); });
@@ -216,6 +223,7 @@ TEST_F(Keyboard, TableKeysScrollByLinePageAndToTheEndsWithAVisibleFocus)
     press(window.get(), Qt::Key_PageDown);
     ASSERT_TRUE(settled(table));
     EXPECT_EQ(table->contentOffset().y(), 40 + 160);
+    screenshot(QStringLiteral("kit-keys-table.png"));
     press(window.get(), Qt::Key_Up);
     press(window.get(), Qt::Key_Up); // a second key adds to the first before it arrives
     ASSERT_TRUE(settled(table));
@@ -284,6 +292,7 @@ TEST_F(Keyboard, PickerWheelsTurnWithKeysEnterConfirmsEscCancels)
     press(window.get(), Qt::Key_Down);
     ASSERT_TRUE(waitUntil([wheel] { return !wheel->isTurning(); }));
     EXPECT_EQ(wheel->keyComponent(), 1);
+    screenshot(QStringLiteral("kit-keys-picker.png"));
     EXPECT_EQ(rows.turned, (QList<std::pair<int, int>>{{0, 2}, {0, 7}, {0, 15}, {1, 1}}));
 
     press(window.get(), Qt::Key_Tab);
