@@ -60,7 +60,7 @@ bool QMDisplayScale::applyBeforeApplication(int argc, char **argv, QString *why)
                 *why = QStringLiteral("--scale \"%1\": %2").arg(*given, *why);
             return false;
         }
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
+        setScaleFactor(*scale);
         settings.setValue(QLatin1String(scaleKey), *scale);
         return true;
     }
@@ -73,6 +73,19 @@ bool QMDisplayScale::applyBeforeApplication(int argc, char **argv, QString *why)
         scale = forScreenHeight(measurePrimaryScreen(argc, argv));
         settings.setValue(QLatin1String(scaleKey), *scale);
     }
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
+    setScaleFactor(*scale);
     return true;
+}
+
+void QMDisplayScale::setScaleFactor(int scale)
+{
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+    s_environmentSet = true;
+}
+
+void QMDisplayScale::applicationCreated()
+{
+    if (s_environmentSet)
+        qunsetenv("QT_SCALE_FACTOR");
+    s_environmentSet = false;
 }

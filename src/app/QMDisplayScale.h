@@ -25,9 +25,15 @@ public:
     // Puts the scale in effect for the QApplication made next. False with the reason in why
     // when --scale has a bad value.
     static bool applyBeforeApplication(int argc, char **argv, QString *why);
+    // Once the application exists: takes back the QT_SCALE_FACTOR set above, so that programs
+    // started from the client (the browser of the payment page) are not scaled by it.
+    static void applicationCreated();
 
 private:
     // The primary screen's height in logical pixels, from a platform connection opened and
     // closed for the purpose; 0 without a screen.
     static int measurePrimaryScreen(int argc, char **argv);
+    static void setScaleFactor(int scale);
+
+    static inline bool s_environmentSet = false;
 };

@@ -25,6 +25,7 @@ int main(int argc, char **argv)
         return 2;
     }
     QApplication app(argc, argv);
+    QMDisplayScale::applicationCreated();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
