@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -269,4 +270,9 @@ TEST_F(Application, TheKeyboardTurnsTheShelfOpensTheCentredFilmAndComesBack)
     press(Qt::Key_2, Qt::ControlModifier);
     EXPECT_EQ(delegate->tabController()->selectedIndex(), 1);
     EXPECT_EQ(window->windowTitle(), QCoreApplication::applicationName());
+
+    // Ctrl+Q ends the application's loop (the guard would end it with 3).
+    QTimer::singleShot(0, window, [&] { press(Qt::Key_Q, Qt::ControlModifier); });
+    QTimer::singleShot(10000, window, [] { QCoreApplication::exit(3); });
+    EXPECT_EQ(QApplication::exec(), 0);
 }
