@@ -1,6 +1,7 @@
 #include "KitTestSupport.h"
 
 #include "kit/QMAlertView.h"
+#include "kit/QMBarButton.h"
 #include "kit/QMFocusRing.h"
 #include "kit/QMKeyboardNavigation.h"
 #include "kit/QMNavigationController.h"
@@ -15,6 +16,7 @@
 #include "kit/QMWindow.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -163,6 +165,28 @@ TEST_F(Keyboard, EscAndAltLeftGoBackButNotPastAHiddenBackButtonNorOutOfAField)
     EXPECT_EQ(stack(0)->viewControllers().size(), 2);
     press(window.get(), Qt::Key_Escape);
     EXPECT_EQ(stack(0)->viewControllers().size(), 1);
+
+    // A page laid over the window with a return button of its own: only the top layer's.
+    QList<QPointer<QWidget>> pages;
+    for (int page = 0; page < 2; ++page) {
+        auto *panel = new QWidget(window.get());
+        pages.append(panel);
+        panel->setGeometry(window->contentRect());
+        auto *back = new QMBarButton(QStringLiteral("返回"), panel);
+        QMKeyboardNavigation::markBackButton(back);
+        QObject::connect(back, &QAbstractButton::clicked, panel, &QObject::deleteLater);
+        panel->show();
+    }
+    pushScreen();
+    press(window.get(), Qt::Key_Escape);
+    flushDeletions();
+    EXPECT_TRUE(pages[0] && !pages[1]) << "the upper page went";
+    EXPECT_EQ(stack(0)->viewControllers().size(), 2);
+    press(window.get(), Qt::Key_Left, Qt::AltModifier);
+    flushDeletions();
+    EXPECT_FALSE(pages[0]);
+    press(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(stack(0)->viewControllers().size(), 1) << "the stack's turn once the pages went";
 }
 
 TEST_F(Keyboard, CtrlDigitsPickTabsOnlyWhenTheTabBarIsInView)
