@@ -2,9 +2,11 @@
 
 #include "app/QMDataContext.h"
 #include "app/QMLoadingView.h"
+#include "app/QMWindowPlace.h"
 #include "cinemas/QMCinemaViewController.h"
 #include "films/QMMovieViewController.h"
 #include "films/QMOnPlayListProvider.h"
+#include "kit/QMKeyboardNavigation.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMNavigationController.h"
 #include "kit/QMTabBarController.h"
@@ -53,9 +55,12 @@ bool QMMainAppDelegate::applicationDidFinishLaunching()
     m_tabController->setDelegate(this);
     m_tabController->setViewControllers(std::move(tabs));
     m_window = std::make_unique<QMWindow>();
-    m_window->setWindowTitle(QStringLiteral("qmclient"));
+    m_window->setWindowTitle(QCoreApplication::applicationName());
     m_window->setRootViewController(m_tabController.get());
+    new QMWindowPlace(m_window.get());
     m_window->makeKeyAndVisible();
+    connect(m_window->keyboardNavigation(), &QMKeyboardNavigation::quitRequested, qApp,
+            &QCoreApplication::quit);
 
     connect(m_window.get(), &QMWindow::didResignActive, this,
             &QMMainAppDelegate::applicationWillResignActive);

@@ -1,3 +1,4 @@
+#include "app/QMDisplayScale.h"
 #include "app/QMMainAppDelegate.h"
 #include "app/QMTour.h"
 #include "kit/QMWindow.h"
@@ -18,9 +19,16 @@
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qmclient"));
     QApplication::setOrganizationName(QStringLiteral("qmclient"));
+    // Qt takes its scale factor when the application is made: the option is read before.
+    QString badScale;
+    if (!QMDisplayScale::applyBeforeApplication(argc, argv, &badScale)) {
+        std::fprintf(stderr, "qmclient: %s\n", qPrintable(badScale));
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QMDisplayScale::applicationCreated();
     QApplication::setDesktopFileName(QStringLiteral("qmclient"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/qmclient.png")));
 
@@ -31,6 +39,8 @@ int main(int argc, char **argv)
         "The position comes from --position, else from QM_POSITION=LAT,LON (the same form),\n"
         "else from QM_NMEA_FILE (an NMEA log, replayed), else from the platform's source;\n"
         "a source that says nothing for 8 seconds counts as failed.\n"
+        "The scale is kept for the next starts; the first start picks 2 on a screen taller\n"
+        "than 1200 pixels. QT_SCALE_FACTOR applies when --scale is not given.\n"
         "--screenshot works without a display too (QT_QPA_PLATFORM=offscreen)."));
     parser.addHelpOption();
     QCommandLineOption position(
@@ -50,7 +60,12 @@ int main(int argc, char **argv)
                                            "a picture of each in <dir> (NN-screen.png), then quit; "
                                            "the exit status is 3 when a screen cannot be reached."),
                             QStringLiteral("dir"));
+    QCommandLineOption scale(QStringLiteral("scale"),
+                             QStringLiteral("Show the 320 x 480 points at <n> pixels each "
+                                            "(1 to 4); remembered."),
+                             QStringLiteral("n"));
     parser.addOption(position);
+    parser.addOption(scale);
     parser.addOption(screenshot);
     parser.addOption(delay);
     parser.addOption(tour);

@@ -173,6 +173,11 @@ void QMAlertView::keyPressEvent(QKeyEvent *event)
     }
 }
 
+bool QMAlertView::focusNextPrevChild(bool)
+{
+    return true; // Tab stays on the alert
+}
+
 void QMAlertView::mousePressEvent(QMouseEvent *event)
 {
     event->accept();

@@ -1,6 +1,7 @@
 #include "kit/QMNavigationBar.h"
 
 #include "kit/QMBarButton.h"
+#include "kit/QMKeyboardNavigation.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMNavigationItem.h"
 
@@ -35,6 +36,7 @@ QMNavigationBar::QMNavigationBar(QWidget *parent)
     m_backButton->setShape(QMBarButton::Shape::Back);
     m_backButton->setObjectName(QStringLiteral("QMNavigationBarBackButton"));
     m_backButton->hide();
+    QMKeyboardNavigation::markBackButton(m_backButton);
     connect(m_backButton, &QMBarButton::clicked, this, &QMNavigationBar::backButtonClicked);
 
     m_fadeOverlay->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,5 +1,6 @@
 #include "kit/QMPickerView.h"
 
+#include "kit/QMAlertView.h"
 #include "kit/QMBarButton.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMNavigationBar.h"
@@ -7,6 +8,7 @@
 #include "kit/QMWheelPicker.h"
 #include "kit/QMWindow.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -45,6 +47,9 @@ QMPickerView::QMPickerView(const QRect &frame, QWidget *parent)
 
     _pickerView->setGeometry(0, pickerTop, frame.width(), qMax(0, frame.height() - pickerTop));
     _pickerView->setShowsSelectionIndicator(true);
+    // The keyboard goes to the wheel; Enter and Esc come back up to the overlay.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(_pickerView);
 }
 
 QMPickerView::~QMPickerView() = default;
@@ -108,6 +113,8 @@ void QMPickerView::showInWindow(QMWindow *window)
     show();
     raise();
     window->bringAlertsToFront();
+    if (QMAlertView::visibleAlerts().isEmpty())
+        setFocus(Qt::OtherFocusReason);
 }
 
 void QMPickerView::removeFromWindow()
@@ -148,4 +155,24 @@ void QMPickerView::mouseReleaseEvent(QMouseEvent *event)
 void QMPickerView::wheelEvent(QWheelEvent *event)
 {
     event->accept();
+}
+
+void QMPickerView::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        conformSelection();
+        break;
+    case Qt::Key_Escape:
+        cancelSelection();
+        break;
+    default:
+        event->accept(); // what the wheel left stops here
+    }
+}
+
+bool QMPickerView::focusNextPrevChild(bool)
+{
+    return true; // Tab stays on the wheel: nothing under the veil can be reached
 }

@@ -66,6 +66,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    // Enter confirms, Esc cancels; the arrows turn the wheel.
+    void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QMWeakDelegate<QMWheelPickerDelegate> _pickerDelegate;

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -23,6 +24,7 @@ QPointer<QMScrollView> &dragOwner()
 constexpr qreal dragThreshold = 8;      // points before a press becomes a drag
 constexpr qreal maximumVelocity = 4000; // points per second
 constexpr qreal wheelNotch = 50;        // points per wheel step
+constexpr qreal keyLine = 40;           // points per arrow key
 constexpr qreal boundSpring = 16;       // pulls pulled-out content back
 constexpr qreal seekSpring = 18;        // carries the content to a chosen offset
 constexpr int frameInterval = 16;
@@ -51,6 +53,8 @@ QMScrollView::QMScrollView(QWidget *parent)
     , m_indicator(new QMScrollIndicator(this))
 {
     m_content->installEventFilter(this);
+    // Reached with Tab or by the window's arrow keys; a touch gives it no keyboard.
+    setFocusPolicy(Qt::TabFocus);
     m_ticker.setInterval(frameInterval);
     m_ticker.setTimerType(Qt::PreciseTimer);
     connect(&m_ticker, &QTimer::timeout, this, &QMScrollView::tick);
@@ -467,6 +471,56 @@ void QMScrollView::wheelEvent(QWheelEvent *event)
     const QPointF base = m_motion == Motion::Seeking ? m_target : m_offset;
     const QPointF target(qBound<qreal>(0, base.x() + step.x(), max.x()),
                          qBound<qreal>(0, base.y() + step.y(), max.y()));
+    seek(target, true);
+    event->accept();
+}
+
+void QMScrollView::keyPressEvent(QKeyEvent *event)
+{
+    const QPoint max = maximumContentOffset();
+    const QPointF base = m_motion == Motion::Seeking ? m_target : m_offset;
+    // Pages and Home/End go along the content's long side.
+    const bool vertical = max.y() > 0 || max.x() == 0;
+    const qreal page = m_pagingEnabled ? (vertical ? height() : width())
+                                       : qMax((vertical ? height() : width()) - keyLine, keyLine);
+    const qreal lineX = m_pagingEnabled ? width() : keyLine;
+    const qreal lineY = m_pagingEnabled ? height() : keyLine;
+    QPointF target = base;
+    qreal &along = vertical ? target.ry() : target.rx();
+    switch (event->key()) {
+    case Qt::Key_Up:
+        target.ry() -= lineY;
+        break;
+    case Qt::Key_Down:
+        target.ry() += lineY;
+        break;
+    case Qt::Key_Left:
+        target.rx() -= lineX;
+        break;
+    case Qt::Key_Right:
+        target.rx() += lineX;
+        break;
+    case Qt::Key_PageUp:
+        along -= page;
+        break;
+    case Qt::Key_PageDown:
+        along += page;
+        break;
+    case Qt::Key_Home:
+        along = 0;
+        break;
+    case Qt::Key_End:
+        along = vertical ? max.y() : max.x();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    target = QPointF(qBound<qreal>(0, target.x(), max.x()), qBound<qreal>(0, target.y(), max.y()));
+    if (!m_scrollEnabled || target == base) {
+        event->ignore(); // an outer scroll view may move that way
+        return;
+    }
     seek(target, true);
     event->accept();
 }

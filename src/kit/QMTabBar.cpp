@@ -74,6 +74,14 @@ QSize QMTabBar::sizeHint() const
     return QSize(320, barHeight);
 }
 
+bool QMTabBar::tapItem(int index)
+{
+    if (index < 0 || index >= m_items.size())
+        return false;
+    emit itemTapped(index);
+    return true;
+}
+
 void QMTabBar::mousePressEvent(QMouseEvent *event)
 {
     // Tabs switch on touch-down, as on the phone.

@@ -33,6 +33,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // The same as a touch on the item (Ctrl+1, 2, 3); false when there is no such item.
+    bool tapItem(int index);
+
 signals:
     void itemTapped(int index);
 

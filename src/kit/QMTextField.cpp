@@ -105,6 +105,12 @@ QVariant QMTextField::inputMethodQuery(Qt::InputMethodQuery query) const
 
 void QMTextField::keyPressEvent(QKeyEvent *event)
 {
+    // Esc leaves the field and goes no further: a second one goes back.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        endEditing();
+        return;
+    }
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
         QLineEdit::keyPressEvent(event);
         return;

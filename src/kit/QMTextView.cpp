@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTextCursor>
 
@@ -26,6 +27,8 @@ QMTextView::QMTextView(QWidget *parent)
     palette.setColor(QPalette::Base, Qt::transparent);
     setPalette(palette);
     viewport()->setAutoFillBackground(false);
+    // Tab moves on to the next field, as on a form; Esc leaves the text.
+    setTabChangesFocus(true);
 
     connect(this, &QPlainTextEdit::textChanged, this, &QMTextView::committedTextMayHaveChanged);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
@@ -62,6 +65,18 @@ void QMTextView::setText(const QString &text)
 void QMTextView::endEditing()
 {
     clearFocus();
+}
+
+void QMTextView::keyPressEvent(QKeyEvent *event)
+{
+    // Esc ends the editing only: it must not reach the window, which would leave the screen
+    // and the text with it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        endEditing();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 void QMTextView::committedTextMayHaveChanged()

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLinearGradient>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -25,6 +26,7 @@ QMWheelPicker::QMWheelPicker(QWidget *parent)
     m_glass->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_glass->installEventFilter(this);
     resize(320, 216);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 QMWheelPicker::~QMWheelPicker() = default;
@@ -221,6 +223,68 @@ bool QMWheelPicker::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+int QMWheelPicker::keyComponent() const
+{
+    return qBound(0, m_keyComponent, qMax(0, numberOfComponents() - 1));
+}
+
+void QMWheelPicker::keyPressEvent(QKeyEvent *event)
+{
+    QMWheelPickerColumn *wheel = column(keyComponent());
+    const int rows = wheel ? wheel->numberOfRows() : 0;
+    const int row = wheel ? wheel->selectedRow() : -1;
+    int target = row;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int next = keyComponent() + (event->key() == Qt::Key_Left ? -1 : 1);
+        if (next < 0 || next >= numberOfComponents()) {
+            event->ignore();
+            return;
+        }
+        m_keyComponent = next;
+        m_glass->update();
+        return;
+    }
+    case Qt::Key_Up:
+        target = row - 1;
+        break;
+    case Qt::Key_Down:
+        target = row + 1;
+        break;
+    case Qt::Key_PageUp:
+        target = row - keyPageRows;
+        break;
+    case Qt::Key_PageDown:
+        target = row + keyPageRows;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = rows - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event); // Enter and Esc are the overlay's
+        return;
+    }
+    if (rows > 0)
+        wheel->turnToByUser(qBound(0, target, rows - 1));
+    event->accept();
+}
+
+void QMWheelPicker::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    m_glass->update();
+}
+
+void QMWheelPicker::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    m_glass->update();
+}
+
 void QMWheelPicker::paintGlass(QWidget *glass)
 {
     int bandHeight = 0;
@@ -244,6 +308,16 @@ void QMWheelPicker::paintGlass(QWidget *glass)
     bottom.setColorAt(0, clear);
     bottom.setColorAt(1, solid);
     painter.fillRect(QRect(0, bandBottom, glass->width(), h - bandBottom), bottom);
+
+    // Which wheel the arrow keys turn, when there is a choice.
+    if (hasFocus() && numberOfComponents() > 1) {
+        const QRect wheel = column(keyComponent())->geometry();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QMKitStyle::tintColor(), 2));
+        painter.drawRoundedRect(
+            QRectF(wheel.left() + 2, bandTop + 1, wheel.width() - 4, bandHeight - 2), 4, 4);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    }
 
     if (!m_showsSelectionIndicator)
         return;

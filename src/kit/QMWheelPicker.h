@@ -52,7 +52,15 @@ public:
     // What a row shows, to be read out: its title, or the text of its own view.
     QString titleForRow(int row, int component) const;
 
+    // The wheel the arrow keys turn (← / → choose it).
+    int keyComponent() const;
+
 protected:
+    // ↑ / ↓ a row, Page Up / Down five, Home / End to the first and last row: as the user
+    // turning the wheel, so the delegate hears of the row it comes to rest on.
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -72,4 +80,6 @@ private:
     std::vector<QMWheelPickerColumn *> m_columns; // children
     QWidget *m_glass;                             // the fades and the band, over the wheels
     bool m_showsSelectionIndicator = false;
+    int m_keyComponent = 0;
+    static constexpr int keyPageRows = 5;
 };

@@ -233,6 +233,12 @@ void QMWheelPickerColumn::tapRow(int row)
         turnTo(row, qBound(200, 200 + int(std::abs(row - m_position) * 40), 500), true);
 }
 
+void QMWheelPickerColumn::turnToByUser(int row)
+{
+    if (m_rows > 0 && !m_pressed)
+        turnTo(qBound(0, row, m_rows - 1), 180, true);
+}
+
 void QMWheelPickerColumn::wheelEvent(QWheelEvent *event)
 {
     event->accept();

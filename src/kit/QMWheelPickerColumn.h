@@ -33,6 +33,8 @@ public:
     // -1 without rows. While turning: the row the wheel will stop on.
     int selectedRow() const { return m_selectedRow; }
     void selectRow(int row, bool animated);
+    // Turns as the user would (keys): the delegate hears of the row it rests on.
+    void turnToByUser(int row);
     bool isTurning() const;
     // Turns to the row as a tap on it does; the delegate hears of it when the wheel rests.
     void tapRow(int row);

@@ -2,11 +2,14 @@
 
 #include "kit/QMAccessibleFactory.h"
 #include "kit/QMAlertView.h"
+#include "kit/QMFocusRing.h"
+#include "kit/QMKeyboardNavigation.h"
 #include "kit/QMKitStyle.h"
 #include "kit/QMStatusStrip.h"
 #include "kit/QMViewController.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QShowEvent>
 
 static QPointer<QMWindow> &keyWindowSlot()
@@ -18,6 +21,8 @@ static QPointer<QMWindow> &keyWindowSlot()
 QMWindow::QMWindow(QWidget *parent)
     : QWidget(parent)
     , m_statusStrip(new QMStatusStrip(this))
+    , m_keyboard(new QMKeyboardNavigation(this))
+    , m_focusRing(new QMFocusRing(this))
 {
     QMAccessibleFactory::install();
     setFixedSize(windowWidth, windowHeight);
@@ -148,4 +153,10 @@ void QMWindow::hideEvent(QHideEvent *event)
     QWidget::hideEvent(event);
     if (!event->spontaneous())
         setRootVisible(false);
+}
+
+void QMWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_keyboard->handleUnusedKey(event))
+        QWidget::keyPressEvent(event);
 }

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMFocusRing;
+class QMKeyboardNavigation;
 class QMStatusStrip;
 class QMViewController;
 
@@ -27,6 +29,9 @@ public:
     // Below the status strip.
     QRect contentRect() const;
     QMStatusStrip *statusStrip() const { return m_statusStrip; }
+    // Its keys: tabs, back, quit, and the keys no control took.
+    QMKeyboardNavigation *keyboardNavigation() const { return m_keyboard; }
+    QMFocusRing *focusRing() const { return m_focusRing; }
 
     void makeKeyAndVisible();
     // The window alerts appear on: the last one made key, else any shown one.
@@ -49,11 +54,14 @@ protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QMViewController *visibleController() const;
     void setRootVisible(bool visible);
 
     QMStatusStrip *m_statusStrip;
+    QMKeyboardNavigation *m_keyboard;
+    QMFocusRing *m_focusRing;
     QPointer<QMViewController> m_root;
 };

@@ -1,6 +1,7 @@
 #include "members/QMMemberBar.h"
 
 #include "kit/QMBarButton.h"
+#include "kit/QMKeyboardNavigation.h"
 #include "kit/QMKitStyle.h"
 #include "services/QMResourceImages.h"
 
@@ -16,6 +17,7 @@ QMMemberBar::QMMemberBar(QWidget *parent)
     setGeometry(0, 0, parent ? parent->width() : 320, kHeight);
     m_returnButton->setGeometry(5, 7, 52, 30);
     m_doLabel->setAlignment(Qt::AlignCenter);
+    QMKeyboardNavigation::markBackButton(m_returnButton);
     connect(m_returnButton, &QAbstractButton::clicked, this, &QMMemberBar::returnTapped);
 }
 

@@ -4,6 +4,8 @@
 #include "films/QMMovieViewController.h"
 #include "films/QMOnPlayListProvider.h"
 #include "films/QMFutureMovieListViewController.h"
+#include "films/QMToPlayInfoViewController.h"
+#include "films/movie.h"
 #include "films/QMToPlayListViewController.h"
 #include "films/openflow/TPOpenFlowView.h"
 #include "kit/QMNavigationController.h"
@@ -22,7 +24,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -226,4 +230,49 @@ TEST(Registry, IsClosedAndRecreatedWithNewProviders)
     EXPECT_TRUE(second->movieInfoProvider());
     EXPECT_TRUE(second->toPlayListProvider());
     QMDataContext::CloseDataContext();
+}
+
+// The desktop keyboard on the real client: ← / → turn the shelf, Enter opens the centred film,
+// Esc comes back, Ctrl+2 goes to the cinemas.
+TEST_F(Application, TheKeyboardTurnsTheShelfOpensTheCentredFilmAndComesBack)
+{
+    ASSERT_TRUE(delegate->applicationDidFinishLaunching());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !delegate->loadingView(); }, 20000));
+    QMWindow *window = delegate->window();
+    auto *films =
+        qobject_cast<QMNavigationController *>(delegate->tabController()->viewControllers().at(0));
+    TPOpenFlowView *covers = delegate->movieViewController()->shelfView()->openFlowView();
+    ASSERT_EQ(covers->selectedCover(), 2);
+    const auto press = [window](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus && focus->window() == window ? focus : window, key, modifiers);
+    };
+
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    press(Qt::Key_Left);
+    EXPECT_EQ(covers->selectedCover(), 3);
+    EXPECT_TRUE(covers->hasFocus());
+    const QString title =
+        delegate->movieViewController()->shelfView()->movieArray().at(3)->moviename;
+    QTest::qWait(400);
+    screenshot(QStringLiteral("app-keys-shelf.png"));
+
+    press(Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return films->viewControllers().size() == 2; }, 5000));
+    auto *details = qobject_cast<QMToPlayInfoViewController *>(films->topViewController());
+    ASSERT_TRUE(details && details->selectsMovie);
+    EXPECT_EQ(details->selectsMovie->moviename, title);
+    QTest::qWait(400);
+    press(Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return films->viewControllers().size() == 1; }, 5000));
+
+    press(Qt::Key_2, Qt::ControlModifier);
+    EXPECT_EQ(delegate->tabController()->selectedIndex(), 1);
+    EXPECT_EQ(window->windowTitle(), QCoreApplication::applicationName());
+
+    // Ctrl+Q ends the application's loop (the guard would end it with 3).
+    QTimer::singleShot(0, window, [&] { press(Qt::Key_Q, Qt::ControlModifier); });
+    QTimer::singleShot(10000, window, [] { QCoreApplication::exit(3); });
+    EXPECT_EQ(QApplication::exec(), 0);
 }

@@ -2,6 +2,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -136,6 +137,41 @@ TEST(ClientCommandLine, ATourThatCannotWriteItsPicturesSaysWhyWithStatusThree)
     EXPECT_EQ(tour.exitCode, 3) << tour.err.toStdString();
     EXPECT_TRUE(tour.err.contains(QStringLiteral("tour: cannot make the directory ") + occupied))
         << tour.err.toStdString();
+}
+
+TEST(ClientCommandLine, TheScaleIsCheckedAppliedAndKeptForTheNextStarts)
+{
+    QTemporaryDir home;
+    QProcessEnvironment environment = environmentIn(home);
+    environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    for (const char *bad : {"0", "-1", "x", "100", ""}) {
+        const ClientRun started =
+            run(client, {QStringLiteral("--scale"), QString::fromUtf8(bad)}, environment);
+        EXPECT_EQ(started.exitCode, 2) << bad;
+        EXPECT_TRUE(started.err.startsWith(
+            QStringLiteral("qmclient: --scale \"%1\": a whole number from 1 to 4 is expected")
+                .arg(QString::fromUtf8(bad))))
+            << started.err.toStdString();
+    }
+
+    const QString shot = home.filePath(QStringLiteral("shot.png"));
+    const auto screenshotSize = [&](QStringList arguments, const QProcessEnvironment &env) {
+        QFile::remove(shot);
+        arguments << QStringLiteral("--screenshot") << shot << QStringLiteral("--delay")
+                  << QStringLiteral("100");
+        const ClientRun started = run(client, arguments, env);
+        EXPECT_EQ(started.exitCode, 0) << started.err.toStdString();
+        return QImage(shot).size();
+    };
+    // The first start measures the screen (offscreen: 800 x 600) and keeps 1.
+    EXPECT_EQ(screenshotSize({}, environment), QSize(320, 480));
+    EXPECT_EQ(screenshotSize({QStringLiteral("--scale"), QStringLiteral("2")}, environment),
+              QSize(640, 960));
+    EXPECT_EQ(screenshotSize({}, environment), QSize(640, 960)) << "the choice is kept";
+    QProcessEnvironment scaled = environment;
+    scaled.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("1"));
+    EXPECT_EQ(screenshotSize({}, scaled), QSize(320, 480)) << "the environment's scale goes first";
+    EXPECT_EQ(screenshotSize({QStringLiteral("--scale=3")}, scaled), QSize(960, 1440));
 }
 
 // A user quits the client (here through --screenshot, which quits like the window's close

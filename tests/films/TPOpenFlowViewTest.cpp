@@ -360,6 +360,12 @@ TEST_F(OpenFlowTest, KeysAndTheWheelStepThroughTheRow)
     QTest::keyClick(&view, Qt::Key_Left);
     QTest::keyClick(&view, Qt::Key_Left); // already first
     EXPECT_EQ(host.selections, (std::vector<int>{1, 2, 1, 0}));
+    QTest::keyClick(&view, Qt::Key_End);
+    QTest::keyClick(&view, Qt::Key_PageUp);
+    QTest::keyClick(&view, Qt::Key_Home);
+    QTest::keyClick(&view, Qt::Key_PageDown);
+    EXPECT_EQ(host.selections, (std::vector<int>{1, 2, 1, 0, 9, 4, 0, 5}));
+    QTest::keyClick(&view, Qt::Key_Home);
 
     QWheelEvent wheel(middle(), view.mapToGlobal(middle()), QPoint(), QPoint(0, -240), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);

@@ -534,6 +534,18 @@ void TPOpenFlowView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Right:
         selectByUser(selected + 1);
         break;
+    case Qt::Key_PageUp:
+        selectByUser(selected - PageCovers);
+        break;
+    case Qt::Key_PageDown:
+        selectByUser(selected + PageCovers);
+        break;
+    case Qt::Key_Home:
+        selectByUser(0);
+        break;
+    case Qt::Key_End:
+        selectByUser(m_numberOfImages - 1);
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:

@@ -42,6 +42,7 @@ public:
     static constexpr qreal TapTolerance = 4;     // a finger that moved less still taps
     static constexpr int CoverAnimationMs = 250;
     static constexpr int ScrollAnimationMs = 300;
+    static constexpr int PageCovers = 5; // Page Up / Page Down
 
     explicit TPOpenFlowView(QWidget *parent = nullptr);
     ~TPOpenFlowView() override;
