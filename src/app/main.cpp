@@ -1,3 +1,4 @@
+#include "app/QMFirstPaintProbe.h"
 #include "app/QMMainAppDelegate.h"
 #include "kit/QMWindow.h"
 #include "services/QMFixedPositionSource.h"
@@ -67,6 +68,7 @@ int main(int argc, char **argv)
     QMDataProvider::setBaseAddressForTesting(qEnvironmentVariable("QM_TEST_SERVICE_URL"));
 #endif
 
+    QMFirstPaintProbe::installIfAsked();
     QMMainAppDelegate delegate;
     delegate.applicationDidFinishLaunching();
 
