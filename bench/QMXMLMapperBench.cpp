@@ -2,36 +2,19 @@
 #include "films/QMOnPlayListProvider.h"
 #include "xml/QMXMLDeserializer.h"
 
+#include "QMBenchAnswers.h"
+
 #include <QNetworkRequest>
 
 #include <benchmark/benchmark.h>
 #include <expat.h>
 
 namespace {
-// A now-showing answer of `count` films as the service writes it.
-QByteArray nowShowingAnswer(int count)
-{
-    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<data><movieList>";
-    for (int i = 0; i < count; ++i) {
-        const QByteArray n = QByteArray::number(i);
-        xml += "<movie><movieid>" + n + "</movieid><moviename>星际归途 " + n +
-               "</moviename><language>国语</language><director>陈思远</director>"
-               "<actors>李明, 王芳, 张伟</actors><openingdate>2026-11-2" +
-               QByteArray::number(i % 10) +
-               "</openingdate><logo>http://127.0.0.1:8470/images/poster" + n +
-               ".png</logo><smalllogo>http://127.0.0.1:8470/images/poster" + n +
-               "s.png</smalllogo><cinemanum>" + QByteArray::number(20 + i % 30) +
-               "</cinemanum><ordercinemanum>" + QByteArray::number(i % 20) +
-               "</ordercinemanum><length>118分钟</length><generalmark>8." +
-               QByteArray::number(i % 10) + "</generalmark></movie>";
-    }
-    return xml + "</movieList></data>";
-}
-
 // The same bytes the mapper reads: after the now-showing rewrite.
 const QByteArray &rewrittenAnswer()
 {
-    static const QByteArray bytes = QMOnPlayListProvider().trimXMLString(nowShowingAnswer(1000));
+    static const QByteArray bytes =
+        QMOnPlayListProvider().trimXMLString(QMBenchAnswers::nowShowing(1000));
     return bytes;
 }
 
@@ -56,6 +39,10 @@ public:
 void startElement(void *, const XML_Char *, const XML_Char **) {}
 void endElement(void *, const XML_Char *) {}
 void characters(void *, const XML_Char *, int) {}
+void textOf(void *, const XML_Char *s, int len)
+{
+    benchmark::DoNotOptimize(QString::fromUtf8(s, len));
+}
 } // namespace
 
 // Mapping 1,000 films onto MovieList.
@@ -104,10 +91,25 @@ static void BM_ExpatBareNowShowing1000(benchmark::State &state)
 }
 BENCHMARK(BM_ExpatBareNowShowing1000)->Unit(benchmark::kMicrosecond);
 
+// The floor of any mapping onto texts: expat as above, each character chunk made a QString.
+static void BM_ExpatTextsNowShowing1000(benchmark::State &state)
+{
+    const QByteArray &bytes = rewrittenAnswer();
+    for (auto _ : state) {
+        XML_Parser parser = XML_ParserCreateNS("UTF-8", '\x01');
+        XML_SetElementHandler(parser, startElement, endElement);
+        XML_SetCharacterDataHandler(parser, textOf);
+        XML_Parse(parser, bytes.constData(), int(bytes.size()), XML_TRUE);
+        XML_ParserFree(parser);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_ExpatTextsNowShowing1000)->Unit(benchmark::kMicrosecond);
+
 // The rewrite alone: the answer's bytes with the list wrapped and the films renamed.
 static void BM_RewriteNowShowing1000(benchmark::State &state)
 {
-    const QByteArray bytes = nowShowingAnswer(1000);
+    const QByteArray bytes = QMBenchAnswers::nowShowing(1000);
     QMOnPlayListProvider provider;
     for (auto _ : state)
         benchmark::DoNotOptimize(provider.trimXMLString(bytes));
@@ -119,7 +121,7 @@ BENCHMARK(BM_RewriteNowShowing1000)->Unit(benchmark::kMicrosecond);
 // UTF-8 check, rewrite, mapping, judging, the delegate told.
 static void BM_ProviderAnswerNowShowing1000(benchmark::State &state)
 {
-    const QByteArray bytes = nowShowingAnswer(1000);
+    const QByteArray bytes = QMBenchAnswers::nowShowing(1000);
     QMOnPlayListProvider provider;
     ShelfRecorder shelf;
     provider.playListDelegate = &shelf;

@@ -3,6 +3,8 @@
 # Qt Widgets window of the same size (qm-bare-window), started in turn RUNS times each, and
 # prints both medians and their ratio. Both print the wall-clock time of their first painted
 # frame (QM_FIRST_PAINT_EXIT) and quit; the time counts from just before the process is started.
+# The CPU time each process used (user + system, until it quit) is shown too: on a loaded
+# machine it is the steadier figure.
 #
 #   bench/launch-bench.sh [RUNS] [BIN_DIR]      (default 20 runs, build/bin)
 #
@@ -17,26 +19,35 @@ trap 'rm -rf "$home"' EXIT
 XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" \
 QM_POSITION=31.2304,121.4737 QM_FIRST_PAINT_EXIT=1 \
 exec python3 - "$runs" "$bin/qm-bare-window" "$bin/qmclient" <<'PY'
-import statistics, subprocess, sys, time
+import os, statistics, subprocess, sys, time
 
 runs, bare, client = int(sys.argv[1]), sys.argv[2], sys.argv[3]
 
 def launch(program):
+    """Milliseconds from just before the start to the first paint, and the CPU time used."""
     start = time.time_ns()
-    out = subprocess.run([program], capture_output=True, text=True, timeout=60).stdout
+    child = subprocess.Popen([program], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                             text=True)
+    out = child.stdout.read()
+    _, status, usage = os.wait4(child.pid, 0)
     for line in out.splitlines():
         if line.startswith("first-paint "):
-            return (int(line.split()[1]) - start) / 1e6
-    sys.exit(f"{program} printed no first paint")
+            return (int(line.split()[1]) - start) / 1e6, (usage.ru_utime + usage.ru_stime) * 1e3
+    sys.exit(f"{program} printed no first paint (status {status})")
 
 launch(bare), launch(client)  # warm the page cache
-times = {bare: [], client: []}
+wall = {bare: [], client: []}
+cpu = {bare: [], client: []}
 for _ in range(runs):
     for program in (bare, client):
-        times[program].append(launch(program))
-b, c = statistics.median(times[bare]), statistics.median(times[client])
-print(f"runs: {runs} each, interleaved")
-print(f"qm-bare-window  first paint: median {b:7.1f} ms  (min {min(times[bare]):.1f})")
-print(f"qmclient cover  first paint: median {c:7.1f} ms  (min {min(times[client]):.1f})")
-print(f"ratio client / bare: {c / b:.2f}")
+        w, c = launch(program)
+        wall[program].append(w)
+        cpu[program].append(c)
+med = statistics.median
+print(f"runs: {runs} each, interleaved; milliseconds, medians (min)")
+for name, program in (("qm-bare-window", bare), ("qmclient cover", client)):
+    print(f"{name:15} first paint {med(wall[program]):7.1f} ({min(wall[program]):.1f})"
+          f"   process CPU {med(cpu[program]):6.1f} ({min(cpu[program]):.1f})")
+print(f"ratio client / bare: first paint {med(wall[client]) / med(wall[bare]):.2f},"
+      f" CPU {med(cpu[client]) / med(cpu[bare]):.2f}")
 PY
