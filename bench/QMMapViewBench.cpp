@@ -1,6 +1,8 @@
 #include "kit/QMMapAnnotation.h"
 #include "kit/QMMapView.h"
 
+#include "QMFrameTimes.h"
+
 #include <QPainter>
 #include <QRandomGenerator>
 
@@ -50,27 +52,33 @@ void BM_MapViewPanFrame50Pins(benchmark::State &state)
 {
     MapFrame map;
     const int rendersBefore = map.map.baseMapRenderCount();
+    QMFrameTimes times;
     int step = 0;
     for (auto _ : state) {
+        const auto frame = times.frame();
         // Back and forth by a point, as a slow drag does.
         const double dx = (step++ % 2) ? 1 : -1;
         map.map.setCenterCoordinate(map.map.convertPoint(QPointF(160 + dx, 184)));
         map.map.render(&map.frame);
     }
     state.counters["baseMapRenders"] = map.map.baseMapRenderCount() - rendersBefore;
+    times.report(state);
 }
 BENCHMARK(BM_MapViewPanFrame50Pins)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
 void BM_MapViewZoomFrame50Pins(benchmark::State &state)
 {
     MapFrame map;
+    QMFrameTimes times;
     int step = 0;
     for (auto _ : state) {
+        const auto frame = times.frame();
         QMMapRegion region = map.map.region();
         region.longitudeDelta = region.latitudeDelta = (step++ % 2) ? 0.081 : 0.08;
         map.map.setRegion(region);
         map.map.render(&map.frame);
     }
+    times.report(state);
 }
 BENCHMARK(BM_MapViewZoomFrame50Pins)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 

@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "QMFrameTimes.h"
+
 // The seat map at scale 2: built from a hall's rows and painted whole, area by area as the
 // seat selection screen shows it (320 x 240), beside copying one plain 30 x 30 picture (the free
 // seat's) to every seat's place in the same areas. And the way from a seat map answer's bytes to
@@ -191,6 +193,36 @@ static void BM_SeatMapPaint(benchmark::State &state)
     state.counters["seats"] = double(view.seatButtonArray().size());
 }
 BENCHMARK(BM_SeatMapPaint)->Args({12, 18})->Args({200, 200})->Unit(benchmark::kMicrosecond);
+
+// One frame of a drag across the hall: the screen's area moved diagonally by 7 points a frame,
+// bouncing at the edges, the seats painted into it.
+static void BM_SeatMapDragFrame(benchmark::State &state)
+{
+    const Hall hall = hallOf(state);
+    const QSize grid = QMSeatsView::gridSize(hall.rows, hall.positions);
+    QMSeatsView view(QRect(QPoint(), grid));
+    view.setSeatList(rowsOf(hall));
+    QImage frame = screenFrame();
+    const QPoint room(qMax(1, grid.width() - kArea.width()),
+                      qMax(1, grid.height() - kArea.height()));
+    QMFrameTimes times;
+    int step = 0;
+    for (auto _ : state) {
+        const auto timed = times.frame();
+        const int travel = 7 * step++;
+        const auto bounce = [](int at, int span) {
+            const int phase = at % (2 * span);
+            return phase < span ? phase : 2 * span - phase;
+        };
+        const QRect area(QPoint(bounce(travel, room.x()), bounce(travel, room.y())), kArea);
+        frame.fill(Qt::white);
+        QPainter painter(&frame);
+        painter.translate(-area.topLeft());
+        view.paintSeats(painter, area);
+    }
+    times.report(state);
+}
+BENCHMARK(BM_SeatMapDragFrame)->Args({12, 18})->Args({200, 200})->Unit(benchmark::kMicrosecond);
 
 // The floor: one ready picture copied to every seat's place of the same hall, area by area,
 // the places of an area found by the grid's arithmetic.

@@ -156,7 +156,7 @@ public:
     {}
     virtual ~Channel() = default;
     virtual void deliver(const QByteArray &body) = 0;
-    virtual QString rewrite(const QString &text) const = 0;
+    virtual QByteArray rewrite(const QByteArray &text) const = 0;
     virtual QString recordClassName() const = 0;
 
     const int kind;
@@ -197,7 +197,7 @@ public:
         }
         m_recorder.record.reset();
     }
-    QString rewrite(const QString &text) const override { return m_provider->trimXML(text); }
+    QByteArray rewrite(const QByteArray &text) const override { return m_provider->trimXML(text); }
     QString recordClassName() const override
     {
         return QString::fromStdString(Record::staticRecordClass().name());
@@ -366,7 +366,7 @@ QString QMFuzzAnswers::rootElement(int kind)
     return QString::fromLatin1(channelOf(kind).root);
 }
 
-QString QMFuzzAnswers::rewritten(int kind, const QString &answer)
+QByteArray QMFuzzAnswers::rewritten(int kind, const QByteArray &answer)
 {
     return channelOf(kind).rewrite(answer);
 }

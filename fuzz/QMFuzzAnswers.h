@@ -31,7 +31,7 @@ public:
     static QString recordClassName(int kind);
     static QString rootElement(int kind);
     // The text the kind's provider hands the mapper for this answer.
-    static QString rewritten(int kind, const QString &answer);
+    static QByteArray rewritten(int kind, const QByteArray &answer);
 
     // Delivers body as the whole answer to a request of kind (0 to 34); aborts when the
     // delegate is not called exactly once, or is told of a success without a record.

@@ -28,12 +28,13 @@ bool keep(int kind, const char *what, const QMServiceClient::Answer &answer)
         return false;
     }
     const QString name = QStringLiteral("kind%1-%2").arg(kind, 2, 10, QChar(u'0')).arg(what);
-    const QString mapped = QMFuzzAnswers::recordClassName(kind) + u' ' +
-                           QMFuzzAnswers::rootElement(kind) + u'\n' +
-                           QMFuzzAnswers::rewritten(kind, QString::fromUtf8(answer.body));
+    const QByteArray mapped =
+        (QMFuzzAnswers::recordClassName(kind) + u' ' + QMFuzzAnswers::rootElement(kind) + u'\n')
+            .toUtf8() +
+        QMFuzzAnswers::rewritten(kind, answer.body);
     return save(QMFuzzAnswers::familyName(QMFuzzAnswers::familyOf(kind)), name,
                 QMFuzzAnswers::input(kind, answer.body)) &&
-           save(QStringLiteral("mapper"), name, mapped.toUtf8());
+           save(QStringLiteral("mapper"), name, mapped);
 }
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "app/QMDisplayScale.h"
+#include "app/QMFirstPaintProbe.h"
 #include "app/QMMainAppDelegate.h"
 #include "app/QMTour.h"
 #include "kit/QMWindow.h"
@@ -93,6 +94,7 @@ int main(int argc, char **argv)
     QMDataProvider::setBaseAddressForTesting(qEnvironmentVariable("QM_TEST_SERVICE_URL"));
 #endif
 
+    QMFirstPaintProbe::installIfAsked();
     QMMainAppDelegate delegate;
     delegate.applicationDidFinishLaunching();
 

@@ -7,7 +7,7 @@ QMCinemaProvider::QMCinemaProvider()
                        QLatin1StringView("data"))
 {}
 
-QString QMCinemaProvider::trimXML(const QString &text) const
+QByteArray QMCinemaProvider::trimXML(const QByteArray &text) const
 {
     return replacing(text, {{"cinema>", "simpleCinema>"},
                             {"<cinemaList>", "<cinemaList><cinemaArray>"},

@@ -11,7 +11,7 @@ class QMCinemaProvider
 public:
     QMWeakDelegate<QMCinemaProviderDelegate> cinemaDelegate;
 
-    QString trimXML(const QString &text) const override;
+    QByteArray trimXML(const QByteArray &text) const override;
 
 protected:
     QMCinemaProvider();

@@ -17,7 +17,7 @@ void QMDistrictInfoProvider::requestDistrictsOfRegion(const QString &citycode)
         QMServiceAddress(9).add(QLatin1StringView("citycode"), citycode).addKey().addEncryptCode());
 }
 
-QString QMDistrictInfoProvider::trimXML(const QString &text) const
+QByteArray QMDistrictInfoProvider::trimXML(const QByteArray &text) const
 {
     return replacing(text, {{"<countyList>", "<countyList><countyArray>"},
                             {"</countyList>", "</countyArray></countyList>"}});

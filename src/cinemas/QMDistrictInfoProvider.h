@@ -16,5 +16,5 @@ public:
     // Without a city code nothing is sent and nothing reported.
     void requestDistrictsOfRegion(const QString &citycode);
 
-    QString trimXML(const QString &text) const override;
+    QByteArray trimXML(const QByteArray &text) const override;
 };

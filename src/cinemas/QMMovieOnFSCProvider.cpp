@@ -10,7 +10,7 @@ void QMMovieOnFSCProvider::requestOnPlayMovieListForCinema(const QString &cinema
         QMServiceAddress(4).add(QLatin1StringView("cinemaid"), cinemaid).addKey().addEncryptCode());
 }
 
-QString QMMovieOnFSCProvider::trimXML(const QString &text) const
+QByteArray QMMovieOnFSCProvider::trimXML(const QByteArray &text) const
 {
     return replacing(text, {{"movie>", "mpi>"},
                             {"<movieList>", "<mpiList><mpiArray>"},

@@ -9,5 +9,5 @@ public:
     // Without a cinema nothing is sent and nothing reported.
     void requestOnPlayMovieListForCinema(const QString &cinemaid);
 
-    QString trimXML(const QString &text) const override;
+    QByteArray trimXML(const QByteArray &text) const override;
 };

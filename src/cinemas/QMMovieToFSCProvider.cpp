@@ -20,7 +20,7 @@ void QMMovieToFSCProvider::requestToPlayInfoForCinema(const QString &cinemaid,
                      .addEncryptCode());
 }
 
-QString QMMovieToFSCProvider::trimXML(const QString &text) const
+QByteArray QMMovieToFSCProvider::trimXML(const QByteArray &text) const
 {
     return replacing(
         text, {{"<mpiList>", "<mpiList><mpiArray>"}, {"</mpiList>", "</mpiArray></mpiList>"}});

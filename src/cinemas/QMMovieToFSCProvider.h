@@ -25,7 +25,7 @@ public:
     // every screen, and answers to earlier requests may still arrive after a newer one is sent.
     const Asked &answered() const { return m_answered; }
 
-    QString trimXML(const QString &text) const override;
+    QByteArray trimXML(const QByteArray &text) const override;
 
 protected:
     Verdict judgeAnswer(const QNetworkRequest &request, std::shared_ptr<MpiList> list) override;

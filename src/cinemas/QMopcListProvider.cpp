@@ -17,7 +17,7 @@ void QMopcListProvider::requestOpcList(const QDate &date)
                      .addEncryptCode());
 }
 
-QString QMopcListProvider::trimXML(const QString &text) const
+QByteArray QMopcListProvider::trimXML(const QByteArray &text) const
 {
     // The cinemas stand directly in the answer's root: the list is wrapped around them.
     return replacing(text, {{"<data>", "<data><cinemaList><cinemaArray>"},

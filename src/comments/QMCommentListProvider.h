@@ -14,7 +14,7 @@ class QMCommentListProvider : public QMRecordProvider<Self, Delegate, CommentLis
     using Base = QMRecordProvider<Self, Delegate, CommentList>;
 
 public:
-    QString trimXML(const QString &text) const override
+    QByteArray trimXML(const QByteArray &text) const override
     {
         switch (m_shape) {
         case QMCommentListShape::Comments:

@@ -13,7 +13,7 @@ class QMInsertDataProvider : public QMRecordProvider<Self, Delegate, InsertData>
 
 public:
     // The service answers with bare result and error elements: they are given a record.
-    QString trimXML(const QString &text) const override
+    QByteArray trimXML(const QByteArray &text) const override
     {
         return QMCommonProvider::replacing(text, {{"<result>", "<data><insertData><result>"},
                                                   {"</result>", "</result></insertData></data>"}});

@@ -15,7 +15,7 @@ void QMOnPlayListProvider::sendRequest()
     issueRequest(QMServiceAddress(7).addKey().addEncryptCode());
 }
 
-QString QMOnPlayListProvider::trimXMLString(const QString &text) const
+QByteArray QMOnPlayListProvider::trimXMLString(const QByteArray &text) const
 {
     return replacing(text, {{"movie>", "simplemovie>"},
                             {"<movieList>", "<movieList><movieListArray>"},

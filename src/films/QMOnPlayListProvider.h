@@ -19,8 +19,8 @@ public:
     QMWeakDelegate<QMOnPlayListProviderDelegate> playListDelegate;
 
     void sendRequest() override;
-    QString trimXML(const QString &text) const override { return trimXMLString(text); }
-    QString trimXMLString(const QString &text) const;
+    QByteArray trimXML(const QByteArray &text) const override { return trimXMLString(text); }
+    QByteArray trimXMLString(const QByteArray &text) const;
 
     void requestSucceededWithData(const QNetworkRequest &request, const QByteArray &data) override;
     void requestFailedWithError(const QNetworkRequest &request,

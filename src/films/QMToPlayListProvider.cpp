@@ -19,7 +19,7 @@ void QMToPlayListProvider::sendRequest()
                      .addEncryptCode());
 }
 
-QString QMToPlayListProvider::trimXMLString(const QString &text) const
+QByteArray QMToPlayListProvider::trimXMLString(const QByteArray &text) const
 {
     return replacing(text, {{"movie>", "Simplemovie>"},
                             {"<movieList>", "<movieList><movieListArray>"},

@@ -16,6 +16,6 @@ public:
     qint32 maxnum = 10;
 
     void sendRequest() override;
-    QString trimXML(const QString &text) const override { return trimXMLString(text); }
-    QString trimXMLString(const QString &text) const;
+    QByteArray trimXML(const QByteArray &text) const override { return trimXMLString(text); }
+    QByteArray trimXMLString(const QByteArray &text) const;
 };

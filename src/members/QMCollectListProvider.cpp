@@ -20,7 +20,7 @@ void QMCollectListProvider::requestCollectList()
                      .addEncryptCode());
 }
 
-QString QMCollectListProvider::trimXML(const QString &text) const
+QByteArray QMCollectListProvider::trimXML(const QByteArray &text) const
 {
     return replacing(text, {{"<collectList>", "<collectList><collectArray>"},
                             {"</collectList>", "</collectArray></collectList>"}});

@@ -19,5 +19,5 @@ public:
 
     void requestCollectList();
 
-    QString trimXML(const QString &text) const override;
+    QByteArray trimXML(const QByteArray &text) const override;
 };

@@ -45,7 +45,7 @@ bool QMLoginProvider::writeCache() const
     return LogInfo{username, password}.writeToFile(logInfoPath());
 }
 
-QString QMLoginProvider::trimXML(const QString &text) const
+QByteArray QMLoginProvider::trimXML(const QByteArray &text) const
 {
     return replacing(
         text, {{"<memberEncode>", "<user><memberEncode>"}, {"</memberid>", "</memberid></user>"}});

@@ -30,7 +30,7 @@ public:
     // Remembers the current user name and password; false when the file could not be written.
     bool writeCache() const;
 
-    QString trimXML(const QString &text) const override;
+    QByteArray trimXML(const QByteArray &text) const override;
 
 protected:
     Verdict judgeAnswer(const QNetworkRequest &request,

@@ -19,7 +19,7 @@ void QMMyLiveListProvider::requestMyLive()
                      .add(QLatin1StringView("datetype"), QString::fromLatin1(week)));
 }
 
-QString QMMyLiveListProvider::trimXML(const QString &text) const
+QByteArray QMMyLiveListProvider::trimXML(const QByteArray &text) const
 {
     return replacing(text, {{"<agendaList>", "<agendaList><agendaArray>"},
                             {"</agendaList>", "</agendaArray></agendaList>"}});

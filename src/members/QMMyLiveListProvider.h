@@ -17,5 +17,5 @@ public:
 
     void requestMyLive();
 
-    QString trimXML(const QString &text) const override;
+    QByteArray trimXML(const QByteArray &text) const override;
 };

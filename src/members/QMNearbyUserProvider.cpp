@@ -17,7 +17,7 @@ void QMNearbyUserProvider::requestNearbyMemberInDistance(qint32 radius)
     issueRequest(QMMemberPosition::addTo(address).add(QLatin1StringView("R"), radius));
 }
 
-QString QMNearbyUserProvider::trimXML(const QString &text) const
+QByteArray QMNearbyUserProvider::trimXML(const QByteArray &text) const
 {
     return replacing(text, {{"<memberList>", "<memberList><memberArray>"},
                             {"</memberList>", "</memberArray></memberList>"},

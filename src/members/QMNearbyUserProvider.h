@@ -15,5 +15,5 @@ public:
 
     void requestNearbyMemberInDistance(qint32 radius);
 
-    QString trimXML(const QString &text) const override;
+    QByteArray trimXML(const QByteArray &text) const override;
 };

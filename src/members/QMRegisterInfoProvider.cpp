@@ -22,7 +22,7 @@ void QMRegisterInfoProvider::requestForRegister()
     issueRequest(QMMemberPosition::addTo(address).addKey().addEncryptCode());
 }
 
-QString QMRegisterInfoProvider::trimXML(const QString &text) const
+QByteArray QMRegisterInfoProvider::trimXML(const QByteArray &text) const
 {
     return replacing(text,
                      {{"<data>", "<data><memberCache>"}, {"</data>", "</memberCache></data>"}});

@@ -19,7 +19,7 @@ public:
     // Without an e-mail address, a password or a nickname nothing is sent and nothing reported.
     void requestForRegister();
 
-    QString trimXML(const QString &text) const override;
+    QByteArray trimXML(const QByteArray &text) const override;
 
 protected:
     Verdict judgeAnswer(const QNetworkRequest &request,

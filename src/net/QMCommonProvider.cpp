@@ -6,7 +6,6 @@
 #include "xml/QMXMLDeserializer.h"
 
 #include <QLocale>
-#include <QStringDecoder>
 
 QMCommonProvider::QMCommonProvider() = default;
 
@@ -31,19 +30,14 @@ std::shared_ptr<QMRecord> QMCommonProvider::mapAnswer(const QByteArray &data,
                                                       const QMRecordClass &cls,
                                                       QLatin1StringView root) const
 {
-    QStringDecoder decoder(QStringConverter::Utf8);
-    const QString text = decoder.decode(data);
-    if (decoder.hasError())
+    if (!data.isValidUtf8())
         return nullptr;
-    auto deserializer = QMXMLDeserializer::create(&cls, trimXML(text).toUtf8(), root);
+    auto deserializer = QMXMLDeserializer::create(&cls, trimXML(data), root);
     return deserializer ? deserializer->deserialize() : nullptr;
 }
 
-QString
-QMCommonProvider::replacing(QString text,
-                            std::initializer_list<std::pair<const char *, const char *>> pairs)
+QByteArray QMCommonProvider::replacing(const QByteArray &utf8,
+                                       std::initializer_list<QMXMLRewrite::Pair> pairs)
 {
-    for (const auto &[from, to] : pairs)
-        text.replace(QLatin1StringView(from), QLatin1StringView(to));
-    return text;
+    return QMXMLRewrite(pairs).apply(utf8);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/QMConnectionRequestorDelegate.h"
+#include "net/QMXMLRewrite.h"
 
 #include <QDate>
 #include <QLatin1StringView>
@@ -9,7 +10,6 @@
 
 #include <initializer_list>
 #include <memory>
-#include <utility>
 
 class QMRecord;
 class QMRecordClass;
@@ -35,8 +35,8 @@ public:
     void requestSucceededWithData(const QNetworkRequest &, const QByteArray &) override {}
     void requestFailedWithError(const QNetworkRequest &, const std::optional<QMError> &) override {}
 
-    // Rewrites the answer's XML before it is mapped.
-    virtual QString trimXML(const QString &text) const { return text; }
+    // Rewrites the answer's XML (UTF-8 bytes) before it is mapped.
+    virtual QByteArray trimXML(const QByteArray &utf8) const { return utf8; }
 
     // "yyyy-MM-dd", as dates are sent.
     static QString convertDateToString(const QDate &date);
@@ -45,7 +45,7 @@ protected:
     // Sends the request; returns its identity (0 when it could not be issued).
     quint64 issueRequest(const QMServiceAddress &address);
 
-    // The answer decoded (it must be UTF-8), rewritten with trimXML and mapped onto cls from the
+    // The answer (it must be valid UTF-8) rewritten with trimXML and mapped onto cls from the
     // first element named root; null when any step fails.
     std::shared_ptr<QMRecord> mapAnswer(const QByteArray &data, const QMRecordClass &cls,
                                         QLatin1StringView root) const;
@@ -55,7 +55,7 @@ protected:
         return std::static_pointer_cast<T>(mapAnswer(data, T::staticRecordClass(), root));
     }
 
-    // Plain substring replacement of every occurrence, pair by pair, in order.
-    static QString replacing(QString text,
-                             std::initializer_list<std::pair<const char *, const char *>> pairs);
+    // Every occurrence of each pattern replaced, all pairs in one pass (see QMXMLRewrite).
+    static QByteArray replacing(const QByteArray &utf8,
+                                std::initializer_list<QMXMLRewrite::Pair> pairs);
 };

@@ -20,7 +20,7 @@ void QMBookInfoProvider::requestForMpi(const QString &mpid)
                      .addEncryptCode(QMEncoderProvider::GetEncodeStringWithMpi(mpid)));
 }
 
-QString QMBookInfoProvider::trimXML(const QString &text) const
+QByteArray QMBookInfoProvider::trimXML(const QByteArray &text) const
 {
     return replacing(text, {{"<data>", "<data><bookInfo>"}, {"</data>", "</bookInfo></data>"}});
 }

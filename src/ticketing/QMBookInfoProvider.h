@@ -18,7 +18,7 @@ public:
     // Without a screening nothing is sent and nothing reported.
     void requestForMpi(const QString &mpid);
 
-    QString trimXML(const QString &text) const override;
+    QByteArray trimXML(const QByteArray &text) const override;
 
 protected:
     Verdict judgeAnswer(const QNetworkRequest &request, std::shared_ptr<BookInfo> info) override;

@@ -4,6 +4,8 @@
 #include "xml/QMXMLDeserializer.h"
 #include "xml/QMXMLValueReader.h"
 
+#include <utility>
+
 QMXMLDeserializerParserDelegate::QMXMLDeserializerParserDelegate(
     QMXMLDeserializerParserDelegate *superDelegate, std::string_view elementName)
     : _superDelegate(superDelegate)
@@ -199,12 +201,20 @@ void QMXMLDeserializerParserLeafDelegate::didEndElement(QMXMLDeserializer &parse
     parser.pop();
 }
 
+void QMXMLDeserializerParserNSStringDelegate::foundCharacters(std::string_view text)
+{
+    if (m_text.isNull())
+        m_text = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    else
+        m_text += QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 void QMXMLDeserializerParserNSStringDelegate::deliver()
 {
     // An empty element gives the empty text, which is not the same as no text.
-    QString text = _currentString.empty()
-                       ? QString(QLatin1StringView(""))
-                       : QString::fromUtf8(_currentString.data(), qsizetype(_currentString.size()));
+    QString text = std::exchange(m_text, QString());
+    if (text.isEmpty())
+        text = QString(QLatin1StringView(""));
     _superDelegate->setDeserializedObjectValue(std::move(text));
 }
 

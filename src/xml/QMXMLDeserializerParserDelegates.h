@@ -130,13 +130,19 @@ protected:
     std::string _currentString;
 };
 
+// Texts are decoded chunk by chunk as they arrive (expat never splits a character), without
+// collecting the bytes first: most texts come in one chunk.
 class QMXMLDeserializerParserNSStringDelegate final : public QMXMLDeserializerParserLeafDelegate
 {
 public:
     using QMXMLDeserializerParserLeafDelegate::QMXMLDeserializerParserLeafDelegate;
 
+    void foundCharacters(std::string_view text) override;
+
 private:
     void deliver() override;
+
+    QString m_text; // null again once delivered
 };
 
 class QMXMLDeserializerParserNSDateDelegate final : public QMXMLDeserializerParserLeafDelegate

@@ -17,14 +17,14 @@ using FilmProviders = QMProviderTestCase;
 TEST_F(FilmProviders, NowShowingRenamesEveryElementEndingInMovie)
 {
     QMOnPlayListProvider provider;
-    const QString rewritten = provider.trimXMLString(QStringLiteral(
-        "<data><movieList><movie><moviename>x</moviename></movie></movieList></data>"));
-    EXPECT_EQ(rewritten, QStringLiteral("<data><movieList><movieListArray><simplemovie><moviename>x"
-                                        "</moviename></simplemovie></movieListArray></movieList>"
-                                        "</data>"));
+    const QByteArray rewritten = provider.trimXMLString(
+        "<data><movieList><movie><moviename>x</moviename></movie></movieList></data>");
+    EXPECT_EQ(rewritten, QByteArray("<data><movieList><movieListArray><simplemovie><moviename>x"
+                                    "</moviename></simplemovie></movieListArray></movieList>"
+                                    "</data>"));
     QMToPlayListProvider soon;
-    EXPECT_EQ(soon.trimXMLString(QStringLiteral("<newmovie></newmovie>")),
-              QStringLiteral("<newSimplemovie></newSimplemovie>"));
+    EXPECT_EQ(soon.trimXMLString("<newmovie></newmovie>"),
+              QByteArray("<newSimplemovie></newSimplemovie>"));
 }
 
 TEST_F(FilmProviders, ComingSoonSendsPagingAndTakesAnEmptyListAsSuccess)
