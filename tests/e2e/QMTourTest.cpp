@@ -1,5 +1,6 @@
 #include "app/QMMainAppDelegate.h"
 #include "app/QMTour.h"
+#include "kit/QMAccessibilityAudit.h"
 #include "kit/QMActivityIndicatorView.h"
 #include "kit/QMAlertView.h"
 #include "kit/QMWindow.h"
@@ -18,7 +19,8 @@
 
 #include <map>
 
-// The screenshot tour of the whole client against the stand-in service.
+// The screenshot tour of the whole client against the stand-in service, with an accessibility
+// audit of every screen it reaches.
 namespace {
 
 class Tour : public QMAppTestCase
@@ -56,6 +58,9 @@ TEST_F(Tour, ReachesEveryScreenAndWritesOnePictureOfEachOnceItsAnswersAreIn)
         EXPECT_EQ(window, delegate->window());
         EXPECT_FALSE(isBusy(window)) << name.toStdString() << " still waits for its answers";
         EXPECT_TRUE(QMAlertView::visibleAlerts().isEmpty()) << name.toStdString();
+        // A screen reader finds a name on every control of every screen.
+        EXPECT_EQ(QMAccessibilityAudit::unnamedControls(window), QStringList())
+            << name.toStdString();
         seen[name] = delegate->window()->screenshot();
     });
     const bool walked = tour.run();
