@@ -171,9 +171,7 @@ void QMImageCache::didReceiveImageForUrl(const QByteArray &bytes, const QString 
             storeLocked(url, bytes);
     }
     // Handed over after the lock is released: the main thread may be waiting for it.
-    QMetaObject::invokeMethod(
-        this, [this, url, image, scaledDown] { deliver(url, image, scaledDown); },
-        Qt::QueuedConnection);
+    queueDelivery(url, image, scaledDown);
 }
 
 void QMImageCache::didReveivedErrorForUrl(const std::optional<QMError> &, const QString &url)
@@ -181,8 +179,16 @@ void QMImageCache::didReveivedErrorForUrl(const std::optional<QMError> &, const 
     if (m_closing)
         return;
     // A null picture is the failure; it carries no error object.
-    QMetaObject::invokeMethod(
-        this, [this, url] { deliver(url, {}, false); }, Qt::QueuedConnection);
+    queueDelivery(url, {}, false);
+}
+
+void QMImageCache::queueDelivery(const QString &url, const QImage &image, bool scaledDown)
+{
+    // Queued by name, not as a lambda: Qt copies the arguments and frees them itself, under
+    // the locks of its event queue, so ThreadSanitizer sees no capture written on this thread
+    // and read on the main one.
+    QMetaObject::invokeMethod(this, "deliver", Qt::QueuedConnection, Q_ARG(QString, url),
+                              Q_ARG(QImage, image), Q_ARG(bool, scaledDown));
 }
 
 QSize QMImageCache::fillSizeLocked(const QString &url) const

@@ -91,7 +91,9 @@ private:
     qsizetype indexOfLocked(const QString &url) const;
     // The size a download is decoded at: enough for every requestor waiting for it.
     QSize fillSizeLocked(const QString &url) const;
-    void deliver(const QString &url, const QImage &image, bool scaledDown);
+    // Worker threads: has deliver() called on the main thread.
+    void queueDelivery(const QString &url, const QImage &image, bool scaledDown);
+    Q_INVOKABLE void deliver(const QString &url, const QImage &image, bool scaledDown);
 
     QList<Entry> m_imageDict;    // oldest use first; at most MaximumImageCount
     quint64 m_indexRevision = 0; // counts changes of m_imageDict
