@@ -8,6 +8,7 @@
 #include "cinemas/QMNearbyCinemaProvider.h"
 #include "cinemas/QMTDCinemaProvider.h"
 #include "cinemas/QMTMCinemaProvider.h"
+#include "kit/QMLabel.h"
 #include "net/QMDataProvider.h"
 #include "services/QMDateFormater.h"
 #include "services/QMDocumentsDirectory.h"
@@ -41,18 +42,47 @@ template<class Record> void requireItems(int kind, const QList<std::shared_ptr<R
     }
 }
 
+// A text of the answer as the screens' labels lay it out: wrapped in a cell's few lines and in
+// a page's whole height, and on one line, elided.
+void layOut(const QString &text, QMLabel::LineBreaks breaks = QMLabel::LineBreaks::Words)
+{
+    static const QFont font = QApplication::font();
+    QMLabel::layout(text, font, 240, 60, true, breaks);
+    QMLabel::layout(text, font, 280, 480, true, breaks);
+    QMLabel::layout(text, font, 200, -1, false, breaks);
+}
+
 // What the screens do first with each record: nothing of it may trip on an answer's values.
 void use(int kind, const MovieList &list)
 {
     requireItems(kind, list.movieListArray);
+    for (const auto &film : list.movieListArray) {
+        layOut(film->moviename);
+        layOut(film->actors, QMLabel::LineBreaks::Names);
+    }
+}
+
+void use(int, const movie &film)
+{
+    layOut(film.content);
+    layOut(film.director, QMLabel::LineBreaks::Names);
+    layOut(film.actors, QMLabel::LineBreaks::Names);
 }
 
 void use(int kind, const CinemaList &list)
 {
     requireItems(kind, list.cinemaArray);
     const QMLocationProvider::Coordinate here{31.2304, 121.4737};
-    for (const auto &cinema : CinemaList::sellersFirst(list.cinemaArray))
+    for (const auto &cinema : CinemaList::sellersFirst(list.cinemaArray)) {
         SimpleCinema::distanceText(cinema->shownDistance(here));
+        layOut(cinema->address);
+    }
+}
+
+void use(int, const Cinema &cinema)
+{
+    layOut(cinema.address);
+    layOut(cinema.transport);
 }
 
 void use(int kind, const OpCinemaList &list)
@@ -63,6 +93,10 @@ void use(int kind, const OpCinemaList &list)
 void use(int kind, const MpiList &list)
 {
     requireItems(kind, list.mpiArray);
+    for (const auto &screening : list.mpiArray) {
+        layOut(screening->versionText());
+        layOut(movie(*screening).moviename);
+    }
 }
 
 void use(int kind, const CountyList &list)
@@ -75,18 +109,30 @@ void use(int kind, const CountyList &list)
 void use(int kind, const AgendaList &list)
 {
     requireItems(kind, list.agendaArray);
-    for (const auto &agenda : list.agendaArray)
+    for (const auto &agenda : list.agendaArray) {
         QMDateFormater(agenda->time).dateStringWithFormat(3);
+        layOut(agenda->body);
+    }
 }
 
 void use(int kind, const CollectList &list)
 {
     requireItems(kind, list.collectArray);
+    for (const auto &follow : list.collectArray)
+        layOut(MemberInfo(*follow).nickname);
 }
 
 void use(int kind, const MemberList &list)
 {
     requireItems(kind, list.memberArray);
+    for (const auto &member : list.memberArray)
+        layOut(MemberInfo(*member).nickname);
+}
+
+void use(int, const MemberInfo &member)
+{
+    layOut(member.nickname);
+    layOut(member.body);
 }
 
 void use(int, const Comment &comment)
@@ -94,6 +140,10 @@ void use(int, const Comment &comment)
     const QMDateFormater date(comment.addtime);
     date.dateInterval();
     date.dateStringWithFormat(0);
+    layOut(MemberInfo(comment).nickname);
+    layOut(comment.body);
+    layOut(comment.transferbody);
+    layOut(comment.commentbody);
 }
 
 void use(int kind, const CommentList &list)

@@ -35,6 +35,7 @@ cmake --build --preset fuzz
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/fuzz/lsan.supp}"
 common=(-rss_limit_mb=2048 -timeout=20 -dict=fuzz/xml.dict -print_final_stats=1)
 
 if [ $merge -eq 1 ]; then
@@ -44,7 +45,8 @@ if [ $merge -eq 1 ]; then
         mkdir -p "$found"
         fresh=$(mktemp -d)
         find "$kept" -type f \( -name 'kind*' -o -name 'finding-*' \) -exec cp {} "$fresh" \;
-        build-fuzz/bin/qm-fuzz-"$t" "${common[@]}" -merge=1 "$fresh" "$kept" "$found" \
+        # Edges only (no hit counts): one input per piece of code reached keeps the corpus small.
+        build-fuzz/bin/qm-fuzz-"$t" "${common[@]}" -merge=1 -use_counters=0 "$fresh" "$kept" "$found" \
             2>&1 | grep -E "MERGE-OUTER: [0-9]+ new files" || true
         find "$kept" -type f ! -name 'kind*' ! -name 'finding-*' -delete
         cp "$fresh"/* "$kept"/

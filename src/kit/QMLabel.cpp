@@ -179,18 +179,26 @@ void wrapParagraph(const QString &text, const QFontMetricsF &metrics, qreal widt
         lines.append(text.mid(start)); // beyond maxLines: only marks that more text follows
 }
 
-// The line with "…" at its end, shortened until both fit width.
-QString withEllipsis(QString line, const QFontMetricsF &metrics, qreal width)
+// The line with "…" at its end, shortened to the longest beginning (whole characters) with which
+// both fit width. The cut is found by halving: a one-line label of many long lines measures each
+// a few times, not once per character.
+QString withEllipsis(const QString &line, const QFontMetricsF &metrics, qreal width)
 {
-    while (!line.isEmpty()) {
-        const QString candidate = trimmedRight(line) + kEllipsis;
-        if (metrics.horizontalAdvance(candidate) <= width)
-            return candidate;
-        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, line);
-        finder.setPosition(line.size());
-        line.truncate(std::max<qsizetype>(0, finder.toPreviousBoundary()));
+    QList<int> ends = boundaries(QTextBoundaryFinder::Grapheme, line);
+    ends.append(int(line.size()));
+    const auto shortened = [&line](int end) {
+        return trimmedRight(line.left(end)) + kEllipsis;
+    };
+    qsizetype fitting = 0; // ends before this index fit
+    qsizetype tooWide = ends.size();
+    while (fitting < tooWide) {
+        const qsizetype middle = fitting + (tooWide - fitting) / 2;
+        if (metrics.horizontalAdvance(shortened(ends.at(middle))) <= width)
+            fitting = middle + 1;
+        else
+            tooWide = middle;
     }
-    return QString(kEllipsis);
+    return fitting == 0 ? QString(kEllipsis) : shortened(ends.at(fitting - 1));
 }
 
 QStringList paragraphsOf(const QString &text)

@@ -220,6 +220,31 @@ TEST_F(Label, AHugeTextIsCutWithoutLayingItAllOut)
     EXPECT_NEAR(height / QFontMetricsF(word->font()).lineSpacing(), 200'000 / letters, 200);
 }
 
+TEST_F(Label, EachLongLineOfAOneLineLabelIsCutWhereItsEllipsisStillFits)
+{
+    // A name from a hostile answer: many long lines, one of letters joined with accents.
+    QStringList paragraphs;
+    for (int i = 0; i < 40; ++i)
+        paragraphs.append(QString(1000 + i, QChar(u'A' + i % 26)));
+    paragraphs.append(QStringLiteral("e\u0301").repeated(800));
+    QMLabel *label = add(QRect(0, 0, 200, 20), paragraphs.join(u'\n'));
+    const QStringList lines = label->displayedLines();
+    ASSERT_EQ(lines.size(), paragraphs.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString &shown = lines.at(i);
+        ASSERT_TRUE(shown.endsWith(kEllipsis)) << i;
+        const QString kept = shown.chopped(1);
+        EXPECT_TRUE(paragraphs.at(i).startsWith(kept)) << i;
+        EXPECT_FALSE(kept.isEmpty()) << i;
+        EXPECT_LE(advance(label, shown), 200) << i;
+        // As long as it can be: one more character would not fit.
+        const qsizetype next = i < 40 ? 1 : 2; // a letter, or a letter and its accent
+        EXPECT_GT(advance(label, paragraphs.at(i).left(kept.size() + next) + kEllipsis), 200) << i;
+    }
+    EXPECT_TRUE(lines.last().chopped(1).endsWith(QChar(0x301))); // no accent cut from its letter
+    label->grab();
+}
+
 TEST_F(Label, TableRowTextsEndInAnEllipsis)
 {
     QMTableViewCell cell(QMTableViewCell::CellStyle::Subtitle);

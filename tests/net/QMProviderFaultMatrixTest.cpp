@@ -349,7 +349,12 @@ protected:
         }
         server.setAnswer(path(),
                          QMTransportFault::answer(fault(), kindCase().goodAnswer, kTrickleMs));
-        transport().setTimeouts(kSilenceMs, kDeadlineMs);
+        // Only the stalls need short time-outs: on a busy machine a bad answer may take longer
+        // than they allow, and must still arrive as the answer it is.
+        const bool stalls = fault() == QMTransportFault::SilenceAfterHeaders ||
+                            fault() == QMTransportFault::Trickle;
+        transport().setTimeouts(stalls ? kSilenceMs : QMRequestData::kSilenceTimeoutMs,
+                                stalls ? kDeadlineMs : QMRequestData::kDeadlineMs);
     }
     void serveTheGoodAnswer()
     {
