@@ -13,6 +13,7 @@
 #include "kit/QMTabBar.h"
 #include "kit/QMTableView.h"
 #include "kit/QMTableViewCell.h"
+#include "kit/QMWheelPicker.h"
 #include "kit/QMWheelPickerColumn.h"
 
 #include <QAccessible>
@@ -41,6 +42,9 @@ QAccessibleInterface *QMAccessibleFactory::create(const QString &, QObject *obje
     // Containers that may take the keyboard to scroll are no controls of their own.
     if (auto *picker = qobject_cast<QMPickerView *>(object))
         return new QAccessibleWidget(picker, QAccessible::Dialog);
+    // The wheels take the keyboard together; each wheel is a list of named rows.
+    if (auto *wheels = qobject_cast<QMWheelPicker *>(object))
+        return new QAccessibleWidget(wheels, QAccessible::Grouping);
     if (auto *cell = qobject_cast<QMTableViewCell *>(object))
         return new QMAccessibleTableCell(cell);
     if (auto *table = qobject_cast<QMTableView *>(object))
