@@ -40,33 +40,10 @@ namespace {
 class AccessibleScreens : public QMAppTestCase
 {
 protected:
-    void TearDown() override
-    {
-        for (QMAlertView *alert : QMAlertView::visibleAlerts())
-            alert->clickButton();
-        QMAppTestCase::TearDown();
-    }
-
     // The unnamed controls of the whole window, one per line.
     std::string unnamed() const
     {
         return QMAccessibilityAudit::unnamedControls(delegate->window()).join('\n').toStdString();
-    }
-    QMNavigationController *tab() const
-    {
-        return qobject_cast<QMNavigationController *>(
-            delegate->tabController()->selectedViewController());
-    }
-    template<class Screen> Screen *waitForTop() const
-    {
-        Screen *top = nullptr;
-        const bool shown = QTest::qWaitFor(
-            [&] {
-                top = qobject_cast<Screen *>(tab()->topViewController());
-                return top && !tab()->isTransitioning();
-            },
-            20000);
-        return shown ? top : nullptr;
     }
     void back()
     {

@@ -74,3 +74,9 @@ QMViewController *QMAppTestCase::sheet() const
 {
     return delegate->tabController()->modalViewController();
 }
+
+QMNavigationController *QMAppTestCase::tab() const
+{
+    return qobject_cast<QMNavigationController *>(
+        delegate->tabController()->selectedViewController());
+}

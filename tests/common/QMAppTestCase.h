@@ -34,6 +34,19 @@ protected:
             return nullptr;
         return qobject_cast<Screen *>(stack->topViewController());
     }
+    // The selected tab's stack, and its top screen once it is a Screen standing still.
+    QMNavigationController *tab() const;
+    template<class Screen> Screen *waitForTop() const
+    {
+        Screen *top = nullptr;
+        const bool shown = QTest::qWaitFor(
+            [&] {
+                top = qobject_cast<Screen *>(tab()->topViewController());
+                return top && !tab()->isTransitioning();
+            },
+            20000);
+        return shown ? top : nullptr;
+    }
     // Touches a tab of the tab bar.
     void tapTab(int index);
     // Saves the window when QM_SCREENSHOT_DIR names a directory, to look at.

@@ -62,22 +62,6 @@ protected:
                            "AND s.playdate = '%1' AND %2 ORDER BY s.film, s.cinema, s.playtime")
                 .arg(QDate::currentDate().addDays(2).toString(Qt::ISODate), condition));
     }
-    QMNavigationController *tab() const
-    {
-        return qobject_cast<QMNavigationController *>(
-            delegate->tabController()->selectedViewController());
-    }
-    template<class Screen> Screen *waitForTop() const
-    {
-        Screen *top = nullptr;
-        const bool shown = QTest::qWaitFor(
-            [&] {
-                top = qobject_cast<Screen *>(tab()->topViewController());
-                return top && !tab()->isTransitioning();
-            },
-            20000);
-        return shown ? top : nullptr;
-    }
     static QMAlertView *waitForAlert()
     {
         if (!QTest::qWaitFor([] { return !QMAlertView::visibleAlerts().isEmpty(); }, 20000))
