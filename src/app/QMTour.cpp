@@ -360,7 +360,7 @@ bool QMTour::schedule()
     if (soldRow(days) < 0 &&
         !tap(days->dayButton(QMMovieTaxisViewController::Tomorrow), "tomorrow"))
         return false;
-    return waitFor([this, days] { return soldRow(days) >= 0; }, "screenings sold here");
+    return waitFor([days] { return soldRow(days) >= 0; }, "screenings sold here");
 }
 
 bool QMTour::screening()
