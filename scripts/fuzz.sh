@@ -35,7 +35,7 @@ cmake --build --preset fuzz
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/fuzz/lsan.supp}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/.ci/lsan.supp}"
 common=(-rss_limit_mb=2048 -timeout=20 -dict=fuzz/xml.dict -print_final_stats=1)
 
 if [ $merge -eq 1 ]; then
