@@ -53,6 +53,7 @@
 #include "QMAppTestCase.h"
 #include "QMMemberViewsTestSupport.h"
 #include "QMTestRecorders.h"
+#include "QMTestTouch.h"
 
 #include <QDateTime>
 #include <QPlainTextEdit>
@@ -169,16 +170,7 @@ protected:
         tap(page->returnButton());
         EXPECT_TRUE(QTest::qWaitFor([&] { return !leaving; }));
     }
-    // A touch where the member sees the widget: whatever lies there in the window gets it.
-    static void tap(QWidget *widget)
-    {
-        ASSERT_TRUE(widget);
-        QWidget *top = widget->window();
-        const QPoint at = widget->mapTo(top, QRect(QPoint(), widget->size()).center());
-        QWidget *target = top->childAt(at);
-        ASSERT_TRUE(target);
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(top, at));
-    }
+    static void tap(QWidget *widget) { tapWhereSeen(widget); }
     static void tapRow(QMTableView *table, int row)
     {
         table->scrollToRow(row, QMTableView::ScrollPosition::Top, false);

@@ -34,6 +34,7 @@
 
 #include "QMScreenTestCase.h"
 #include "QMTestRecorders.h"
+#include "QMTestTouch.h"
 
 #include <QPointer>
 #include <QTest>
@@ -109,16 +110,7 @@ protected:
     {
         return QTest::qWaitFor([&] { return !isBusy(view); }, 15000);
     }
-    // A touch where the member sees the widget: whatever lies there in the window gets it.
-    static void tap(QWidget *widget)
-    {
-        ASSERT_TRUE(widget);
-        QWidget *top = widget->window();
-        const QPoint at = widget->mapTo(top, QRect(QPoint(), widget->size()).center());
-        QWidget *target = top->childAt(at);
-        ASSERT_TRUE(target);
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(top, at));
-    }
+    static void tap(QWidget *widget) { tapWhereSeen(widget); }
     // A touch on a row of a table, where the member sees it.
     static void tapRow(QMTableView *table, int row)
     {
